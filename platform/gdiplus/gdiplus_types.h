@@ -141,7 +141,7 @@ struct BitmapData {
   UINT Width;
   UINT Height;
   INT Stride;
-  PixelFormat PixelFormat;
+  gdiplus::PixelFormat PixelFormat;  // qualified: the member shares the type's name
   void* Scan0;
   ULONG_PTR Reserved;
 };
