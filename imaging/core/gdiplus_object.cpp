@@ -27,7 +27,9 @@ void* GdiplusObject::Alloc(std::int32_t size) {
   return Gdip().GdipAlloc(static_cast<std::size_t>(size < 0 ? 0 : size));
 }
 
-void GdiplusObject::Free(void* address) { Gdip().GdipFree(address); }
+void GdiplusObject::Free(void* address) {
+  Gdip().GdipFree(address);
+}
 
 bool GdiplusObject::FinishCreate(Status status, Handle mirror) {
   const bool ok = Record(status);

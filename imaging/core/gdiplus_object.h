@@ -10,10 +10,9 @@
 // alone.
 //
 // Objects are not copyable by accident: copying is deleted; a class that
-// allows moving transfers the handle with TakeFrom. Copy() exists for the contract and returns a *borrowing* copy:
-// it names the same native object but never releases it (its destruction and
-// its delete operation only forget the handle), so one native object is never
-// released twice.
+// allows moving transfers the handle with TakeFrom. Copy() exists for the contract and returns a
+// *borrowing* copy: it names the same native object but never releases it (its destruction and its
+// delete operation only forget the handle), so one native object is never released twice.
 #pragma once
 
 #include <cstdint>
@@ -35,7 +34,9 @@ inline thread_local std::int32_t LastStatus = 0;
 bool Record(Status status);
 
 // The flat functions, as the wrappers call them.
-inline const gdiplus::FunctionTable& Gdip() { return gdiplus::Api(); }
+inline const gdiplus::FunctionTable& Gdip() {
+  return gdiplus::Api();
+}
 
 // A handle as the native pointer type a flat function takes, and the address
 // of a handle member as the output parameter a create function writes.

@@ -113,11 +113,13 @@ const FontSetupResult& EnsureFontAliases() {
     r.songFaceInstalled =
         HasFaceNamed(config, "AR PL UMing CN") || HasFaceNamed(config, "AR PL SungtiL GB");
     if (!r.aliasLoaded) {
-      r.message = "charart: the font alias file charart-fonts.conf was not found; "
-                  "宋体 falls back to the system's default face";
+      r.message =
+          "charart: the font alias file charart-fonts.conf was not found; "
+          "宋体 falls back to the system's default face";
     } else if (!r.songFaceInstalled) {
-      r.message = "charart: no Song-style face is installed (package fonts-arphic-uming); "
-                  "宋体 falls back to the system's default face";
+      r.message =
+          "charart: no Song-style face is installed (package fonts-arphic-uming); "
+          "宋体 falls back to the system's default face";
     }
     return r;
   }();

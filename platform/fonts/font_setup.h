@@ -8,9 +8,9 @@
 namespace charart::fonts {
 
 struct FontSetupResult {
-  bool aliasLoaded = false;     // the alias file was found and parsed
+  bool aliasLoaded = false;        // the alias file was found and parsed
   bool songFaceInstalled = false;  // 宋体 resolves to a real Song-style face
-  std::string message;          // empty when all is well, else for the user
+  std::string message;             // empty when all is well, else for the user
 };
 
 // Loads charart-fonts.conf into fontconfig's current configuration, once per

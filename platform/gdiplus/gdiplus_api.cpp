@@ -59,8 +59,8 @@ std::mutex g_bindMutex;
 
 void StoreBound(FunctionId id, void* fn) {
   switch (id) {
-#define CHARART_GDIPLUS_STORE(ret, name, params)              \
-  case FunctionId::name:                                     \
+#define CHARART_GDIPLUS_STORE(ret, name, params)                 \
+  case FunctionId::name:                                         \
     g_bound.name = reinterpret_cast<decltype(g_bound.name)>(fn); \
     break;
     CHARART_GDIPLUS_FUNCTIONS(CHARART_GDIPLUS_STORE)
@@ -105,16 +105,24 @@ FunctionTable MakeLazyTable() {
 
 }  // namespace
 
-const char* FunctionName(FunctionId id) { return kFunctionNames[static_cast<int>(id)]; }
+const char* FunctionName(FunctionId id) {
+  return kFunctionNames[static_cast<int>(id)];
+}
 
-const FunctionTable& Api() { return *g_active.load(std::memory_order_acquire); }
+const FunctionTable& Api() {
+  return *g_active.load(std::memory_order_acquire);
+}
 
 ScopedFunctionTable::ScopedFunctionTable(const FunctionTable* table)
     : previous_(g_active.exchange(table)) {}
 
-ScopedFunctionTable::~ScopedFunctionTable() { g_active.store(previous_); }
+ScopedFunctionTable::~ScopedFunctionTable() {
+  g_active.store(previous_);
+}
 
-bool LibraryAvailable() { return Library::Instance().Handle() != nullptr; }
+bool LibraryAvailable() {
+  return Library::Instance().Handle() != nullptr;
+}
 
 void SimulateMissingLibraryForTesting(bool missing) {
   std::lock_guard lock(g_bindMutex);

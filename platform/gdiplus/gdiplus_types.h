@@ -257,8 +257,8 @@ struct RECT {
 // Callbacks GDI+ takes.
 using DrawImageAbort = BOOL (*)(void* data);
 using GetThumbnailImageAbort = BOOL (*)(void* data);
-using EnumerateMetafileProc = BOOL (*)(INT recordType, UINT flags, UINT dataSize,
-                                       const BYTE* data, void* callbackData);
+using EnumerateMetafileProc = BOOL (*)(INT recordType, UINT flags, UINT dataSize, const BYTE* data,
+                                       void* callbackData);
 
 // libgdiplus's delegate entry points (the stream functions of GDI+ on Linux).
 using GetHeaderDelegate = INT (*)(BYTE* buffer, INT size);

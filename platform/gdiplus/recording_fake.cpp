@@ -91,7 +91,9 @@ RecordingFake::RecordingFake() : table_(MakeRecordingTable()), scope_(&table_) {
   g_current = this;
 }
 
-RecordingFake::~RecordingFake() { g_current = nullptr; }
+RecordingFake::~RecordingFake() {
+  g_current = nullptr;
+}
 
 std::vector<std::string> RecordingFake::CallNames() const {
   std::vector<std::string> names;
@@ -103,9 +105,13 @@ void RecordingFake::SetStatus(FunctionId id, Status status) {
   results_[id] = static_cast<std::uintptr_t>(static_cast<std::uint32_t>(status));
 }
 
-void RecordingFake::SetResult(FunctionId id, std::uintptr_t value) { results_[id] = value; }
+void RecordingFake::SetResult(FunctionId id, std::uintptr_t value) {
+  results_[id] = value;
+}
 
-void RecordingFake::OnCall(FunctionId id, Effect effect) { effects_[id] = std::move(effect); }
+void RecordingFake::OnCall(FunctionId id, Effect effect) {
+  effects_[id] = std::move(effect);
+}
 
 void RecordingFake::WriteHandle(FunctionId id, std::size_t index, std::uintptr_t handle) {
   OnCall(id, [index, handle](const RecordedCall& call) {

@@ -38,6 +38,8 @@ const char* StatusName(std::int32_t status) {
   return "Status(unknown)";
 }
 
-const char* StatusName(Status status) { return StatusName(static_cast<std::int32_t>(status)); }
+const char* StatusName(Status status) {
+  return StatusName(static_cast<std::int32_t>(status));
+}
 
 }  // namespace charart::gdiplus

@@ -1,5 +1,5 @@
-#include "platform/gdiplus/adapters/adapters.h"
 #include "platform/gdiplus/adapters/adapter_functions.h"
+#include "platform/gdiplus/adapters/adapters.h"
 
 namespace charart::gdiplus::adapters {
 
