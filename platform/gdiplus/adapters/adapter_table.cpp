@@ -11,6 +11,24 @@ void* AdapterFor(FunctionId id) {
       return reinterpret_cast<void*>(&CreateFontFamilyFromName);
     case FunctionId::GdipGetRegionBoundsI:
       return reinterpret_cast<void*>(&GetRegionBoundsI);
+    case FunctionId::GdipCreateBitmapFromStream:
+      return reinterpret_cast<void*>(&CreateBitmapFromStream);
+    case FunctionId::GdipCreateBitmapFromStreamICM:
+      return reinterpret_cast<void*>(&CreateBitmapFromStreamICM);
+    case FunctionId::GdipSaveImageToStream:
+      return reinterpret_cast<void*>(&SaveImageToStream);
+    case FunctionId::GdipCreateBitmapFromGdiDib:
+      return reinterpret_cast<void*>(&CreateBitmapFromGdiDib);
+    case FunctionId::GdipCreateHBITMAPFromBitmap:
+      return reinterpret_cast<void*>(&CreateHBITMAPFromBitmap);
+    case FunctionId::GdipCreateBitmapFromHBITMAP:
+      return reinterpret_cast<void*>(&CreateBitmapFromHBITMAP);
+    case FunctionId::GdipCreateHICONFromBitmap:
+      return reinterpret_cast<void*>(&CreateHICONFromBitmap);
+    case FunctionId::GdipCreateBitmapFromHICON:
+      return reinterpret_cast<void*>(&CreateBitmapFromHICON);
+    case FunctionId::GdipCreateBitmapFromResource:
+      return reinterpret_cast<void*>(&CreateBitmapFromResource);
     default:
       return nullptr;
   }
