@@ -3,6 +3,7 @@
 #include <dlfcn.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <mutex>
 #include <string>
 
@@ -28,6 +29,12 @@ class Library {
   }
   void* Handle() {
     std::call_once(opened_, [this] {
+      // CHARART_GDIPLUS_LIBRARY names another build of the engine (or, in
+      // tests, none at all); otherwise the system's libgdiplus.
+      if (const char* path = std::getenv("CHARART_GDIPLUS_LIBRARY"); path != nullptr) {
+        handle_ = dlopen(path, RTLD_NOW | RTLD_LOCAL);
+        return;
+      }
       handle_ = dlopen("libgdiplus.so.0", RTLD_NOW | RTLD_LOCAL);
       if (handle_ == nullptr) handle_ = dlopen("libgdiplus.so", RTLD_NOW | RTLD_LOCAL);
     });
