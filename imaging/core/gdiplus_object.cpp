@@ -31,13 +31,13 @@ void GdiplusObject::Free(void* address) {
   Gdip().GdipFree(address);
 }
 
-bool GdiplusObject::FinishCreate(Status status, Handle mirror) {
+bool GdiplusObject::FinishCreate(Status status, const Handle& mirror) {
   const bool ok = Record(status);
   SetHandle(mirror);
   return ok;
 }
 
-bool GdiplusObject::HandOver(Status status, Handle local, GdiplusObject& target) {
+bool GdiplusObject::HandOver(Status status, const Handle& local, GdiplusObject& target) {
   const bool ok = Record(status);
   target.SetHandle(local);
   return ok;

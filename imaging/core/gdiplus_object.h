@@ -78,10 +78,14 @@ class GdiplusObject {
   void TakeFrom(GdiplusObject& other);
 
   // The create pattern: records `status`, hands the mirror's value to
-  // SetHandle whatever the status, answers whether it was Ok.
-  bool FinishCreate(Status status, Handle mirror);
-  // The output convention for another object (Clone targets and the like).
-  static bool HandOver(Status status, Handle local, GdiplusObject& target);
+  // SetHandle whatever the status, answers whether it was Ok. The mirror is
+  // taken by reference and read only here, so `FinishCreate(GdipCreateX(...,
+  // OutHandle(mirror)), mirror)` sees what GDI+ wrote whatever order the
+  // compiler evaluates the two arguments in.
+  bool FinishCreate(Status status, const Handle& mirror);
+  // The output convention for another object (Clone targets and the like);
+  // `local` is read by reference for the same reason.
+  static bool HandOver(Status status, const Handle& local, GdiplusObject& target);
   // The delete pattern around the class's delete call.
   template <typename DeleteCall>
   bool DeleteNative(Handle mirror, DeleteCall deleteCall) {
