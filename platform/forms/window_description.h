@@ -35,12 +35,12 @@ enum class ControlKind {
 
 struct ControlDescription {
   ControlKind kind = ControlKind::Edit;
-  std::string name;
-  Placement place;
+  std::string name{};
+  Placement place{};
   // A button's caption, an edit box's initial content.
-  std::string text;
+  std::string text{};
   // A combo box's items, in this order.
-  std::vector<std::string> items;
+  std::vector<std::string> items{};
 
   // Edit boxes. A multi-line box takes Enter as a line break and scrolls
   // automatically in both directions; it wraps long lines only when asked to,
@@ -57,15 +57,15 @@ struct ControlDescription {
 
   // Font families to try in order, and a pixel size; empty and 0 keep the
   // platform's defaults.
-  std::vector<std::string> fontFamilies;
+  std::vector<std::string> fontFamilies{};
   std::int32_t fontPixelSize = 0;
 };
 
 struct WindowDescription {
-  std::string caption;
-  Placement place;
+  std::string caption{};
+  Placement place{};
   bool resizable = false;
-  std::vector<ControlDescription> controls;
+  std::vector<ControlDescription> controls{};
 };
 
 // The events a handler can be bound to.
@@ -80,7 +80,7 @@ enum class Event {
 using Handler = void (*)(Window& window);
 
 struct EventBinding {
-  std::string control;  // empty for the window's own events
+  std::string control{};  // empty for the window's own events
   Event event = Event::Created;
   Handler handler = nullptr;
 };
