@@ -41,8 +41,19 @@ bool IsGdiObject(void* handle, GdiObjectKind kind) {
   return found != Registry().end() && found->second == kind;
 }
 
-bool DeleteObject(gdiplus::HBITMAP object) {
-  return Release(object, GdiObjectKind::Bitmap);
+bool DeleteObject(void* object) {
+  bool region = false;
+  {
+    std::lock_guard lock(g_mutex);
+    const auto found = Registry().find(object);
+    region = found != Registry().end() && found->second == GdiObjectKind::Region;
+    if (region) Registry().erase(found);
+  }
+  if (!region) return Release(object, GdiObjectKind::Bitmap);
+  using DeleteRegion = gdiplus::Status (*)(gdiplus::GpRegion*);
+  static const auto remove = reinterpret_cast<DeleteRegion>(gdiplus::RawSymbol("GdipDeleteRegion"));
+  return remove != nullptr &&
+         remove(static_cast<gdiplus::GpRegion*>(object)) == gdiplus::Status::Ok;
 }
 
 bool DestroyIcon(gdiplus::HICON icon) {

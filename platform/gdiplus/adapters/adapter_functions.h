@@ -37,4 +37,18 @@ Status CreateBitmapFromHICON(HICON hicon, GpBitmap** bitmap);
 // No module carries resources on our platform: every instance is invalid.
 Status CreateBitmapFromResource(HINSTANCE instance, const WCHAR* name, GpBitmap** bitmap);
 
+// libgdiplus lets a NaN or infinite size, stray style bits and its private
+// unit 7 through; GDI+ refuses them with InvalidParameter.
+Status CreateFont(const GpFontFamily* family, REAL emSize, INT style, INT unit, GpFont** font);
+
+// GDI+ reads and writes a LOGFONTA's face name in the ANSI code page;
+// libgdiplus takes it as UTF-8. Both go through the wide functions.
+Status CreateFontFromLogfontA(HDC hdc, const LOGFONTA* logfont, GpFont** font);
+Status GetLogFontA(GpFont* font, GpGraphics* graphics, LOGFONTA* logfont);
+
+// libgdiplus takes any pointer as an HRGN: only the handles GdipGetRegionHRgn
+// made (and DeleteObject has not released) are accepted back.
+Status GetRegionHRgn(GpRegion* region, GpGraphics* graphics, HRGN* hrgn);
+Status CreateRegionHrgn(HRGN hrgn, GpRegion** region);
+
 }  // namespace charart::gdiplus::adapters

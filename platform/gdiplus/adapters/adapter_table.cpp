@@ -29,6 +29,16 @@ void* AdapterFor(FunctionId id) {
       return reinterpret_cast<void*>(&CreateBitmapFromHICON);
     case FunctionId::GdipCreateBitmapFromResource:
       return reinterpret_cast<void*>(&CreateBitmapFromResource);
+    case FunctionId::GdipCreateFont:
+      return reinterpret_cast<void*>(&CreateFont);
+    case FunctionId::GdipCreateFontFromLogfontA:
+      return reinterpret_cast<void*>(&CreateFontFromLogfontA);
+    case FunctionId::GdipGetLogFontA:
+      return reinterpret_cast<void*>(&GetLogFontA);
+    case FunctionId::GdipGetRegionHRgn:
+      return reinterpret_cast<void*>(&GetRegionHRgn);
+    case FunctionId::GdipCreateRegionHrgn:
+      return reinterpret_cast<void*>(&CreateRegionHrgn);
     default:
       return nullptr;
   }
