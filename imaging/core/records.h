@@ -22,6 +22,8 @@ struct RectF {
   float y = 0;
   float width = 0;
   float height = 0;
+
+  bool operator==(const RectF&) const = default;
 };
 
 struct Rect {
@@ -29,26 +31,36 @@ struct Rect {
   std::int32_t y = 0;
   std::int32_t width = 0;
   std::int32_t height = 0;
+
+  bool operator==(const Rect&) const = default;
 };
 
 struct PointF {
   float x = 0;
   float y = 0;
+
+  bool operator==(const PointF&) const = default;
 };
 
 struct Point {
   std::int32_t x = 0;
   std::int32_t y = 0;
+
+  bool operator==(const Point&) const = default;
 };
 
 struct SizeF {
   float width = 0;
   float height = 0;
+
+  bool operator==(const SizeF&) const = default;
 };
 
 struct CharacterRange {
   std::int32_t first = 0;
   std::int32_t length = 0;
+
+  bool operator==(const CharacterRange&) const = default;
 };
 
 // What LockBits fills in place. Scan0 and Reserved are pointer-sized here.
