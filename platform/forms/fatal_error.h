@@ -19,7 +19,8 @@ inline constexpr std::string_view kIndexBelowOneMessage = "数组成员引用下
 // "分配 <bytes> 字节内存失败!", shown, then exit(1).
 [[noreturn]] void OutOfMemory(std::int64_t bytes);
 
-// The text FatalError shows, for tests.
+// The texts FatalError and OutOfMemory show, for tests.
 std::string FatalErrorText(std::int32_t number, std::string_view message);
+std::string OutOfMemoryText(std::int64_t bytes);
 
 }  // namespace charart::forms

@@ -51,4 +51,14 @@ Status GetLogFontA(GpFont* font, GpGraphics* graphics, LOGFONTA* logfont);
 Status GetRegionHRgn(GpRegion* region, GpGraphics* graphics, HRGN* hrgn);
 Status CreateRegionHrgn(HRGN hrgn, GpRegion** region);
 
+// The font alias must be in fontconfig before libgdiplus starts; a start
+// while libgdiplus already runs answers Ok without a token, so one is given.
+Status GdiplusStartup(ULONG_PTR* token, const GdiplusStartupInput* input,
+                      GdiplusStartupOutput* output);
+
+// libgdiplus finalises fontconfig (FcFini) while pango's font threads or live
+// font objects may still use it, which can abort the process: the shut-down
+// runs with libgdiplus's call of FcFini turned into nothing.
+void GdiplusShutdown(ULONG_PTR token);
+
 }  // namespace charart::gdiplus::adapters

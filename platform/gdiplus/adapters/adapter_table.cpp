@@ -39,6 +39,10 @@ void* AdapterFor(FunctionId id) {
       return reinterpret_cast<void*>(&GetRegionHRgn);
     case FunctionId::GdipCreateRegionHrgn:
       return reinterpret_cast<void*>(&CreateRegionHrgn);
+    case FunctionId::GdiplusStartup:
+      return reinterpret_cast<void*>(&GdiplusStartup);
+    case FunctionId::GdiplusShutdown:
+      return reinterpret_cast<void*>(&GdiplusShutdown);
     default:
       return nullptr;
   }
