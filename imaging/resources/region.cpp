@@ -78,6 +78,8 @@ bool Region::CreateFromHrgn(gdiplus::HRGN region) {
 }
 
 bool Region::CreateFromRgnData(const values::ByteSet& data, std::int32_t size) {
+  // GDI+ would read `size` bytes whatever the byte set holds.
+  if (size > data.Length()) return Record(Status::InvalidParameter);
   return FinishCreate(
       Gdip().GdipCreateRegionRgnData(data.Data(), size, OutHandle<GpRegion>(regionHandle)),
       regionHandle);

@@ -42,7 +42,8 @@ class Region : public GdiplusObject {
   virtual bool CreateFromRectI(const Rect& rect);
   virtual bool CreateFromPath(const GdiplusObject& path);
   virtual bool CreateFromHrgn(gdiplus::HRGN region);
-  // `data` as GetData returns it; an empty byte set passes a null buffer.
+  // `data` as GetData returns it; an empty byte set passes a null buffer. A
+  // size beyond the byte set is refused (InvalidParameter) without a call.
   virtual bool CreateFromRgnData(const values::ByteSet& data, std::int32_t size);
   // 14: the target receives the clone's handle, 0 when GDI+ fails.
   virtual bool Clone(Region& target);

@@ -51,6 +51,10 @@ Status GetLogFontA(GpFont* font, GpGraphics* graphics, LOGFONTA* logfont);
 Status GetRegionHRgn(GpRegion* region, GpGraphics* graphics, HRGN* hrgn);
 Status CreateRegionHrgn(HRGN hrgn, GpRegion** region);
 
+// libgdiplus reads back only the first rectangle of the data it writes for a
+// region of several rectangles; the adapter restores the rest.
+Status CreateRegionRgnData(const BYTE* regionData, INT size, GpRegion** region);
+
 // The font alias must be in fontconfig before libgdiplus starts; a start
 // while libgdiplus already runs answers Ok without a token, so one is given.
 Status GdiplusStartup(ULONG_PTR* token, const GdiplusStartupInput* input,

@@ -39,6 +39,8 @@ void* AdapterFor(FunctionId id) {
       return reinterpret_cast<void*>(&GetRegionHRgn);
     case FunctionId::GdipCreateRegionHrgn:
       return reinterpret_cast<void*>(&CreateRegionHrgn);
+    case FunctionId::GdipCreateRegionRgnData:
+      return reinterpret_cast<void*>(&CreateRegionRgnData);
     case FunctionId::GdiplusStartup:
       return reinterpret_cast<void*>(&GdiplusStartup);
     case FunctionId::GdiplusShutdown:
