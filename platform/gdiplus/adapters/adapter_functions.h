@@ -65,4 +65,17 @@ Status GdiplusStartup(ULONG_PTR* token, const GdiplusStartupInput* input,
 // runs with libgdiplus's call of FcFini turned into nothing.
 void GdiplusShutdown(ULONG_PTR token);
 
+// libgdiplus writes its larger private lock record into the caller's
+// BitmapData: the lock goes to a private record kept until the unlock.
+Status BitmapLockBits(GpBitmap* bitmap, const GpRect* rect, UINT flags, PixelFormat format,
+                      BitmapData* data);
+Status BitmapUnlockBits(GpBitmap* bitmap, BitmapData* data);
+
+// libgdiplus clones empty areas and areas left of or above the bitmap: only
+// areas wholly inside the bitmap are cloned, others are InvalidParameter.
+Status CloneBitmapAreaI(INT x, INT y, INT width, INT height, PixelFormat format, GpBitmap* src,
+                        GpBitmap** dst);
+Status CloneBitmapArea(REAL x, REAL y, REAL width, REAL height, PixelFormat format, GpBitmap* src,
+                       GpBitmap** dst);
+
 }  // namespace charart::gdiplus::adapters

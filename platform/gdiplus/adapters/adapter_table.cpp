@@ -45,6 +45,14 @@ void* AdapterFor(FunctionId id) {
       return reinterpret_cast<void*>(&GdiplusStartup);
     case FunctionId::GdiplusShutdown:
       return reinterpret_cast<void*>(&GdiplusShutdown);
+    case FunctionId::GdipBitmapLockBits:
+      return reinterpret_cast<void*>(&BitmapLockBits);
+    case FunctionId::GdipBitmapUnlockBits:
+      return reinterpret_cast<void*>(&BitmapUnlockBits);
+    case FunctionId::GdipCloneBitmapAreaI:
+      return reinterpret_cast<void*>(&CloneBitmapAreaI);
+    case FunctionId::GdipCloneBitmapArea:
+      return reinterpret_cast<void*>(&CloneBitmapArea);
     default:
       return nullptr;
   }

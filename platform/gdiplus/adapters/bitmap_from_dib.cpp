@@ -26,11 +26,8 @@ constexpr UINT kLockWrite = 2;
 Status CreateBitmapFromGdiDib(const BITMAPINFO* info, void* bits, GpBitmap** bitmap) {
   static const auto create =
       Raw<decltype(FunctionTable::GdipCreateBitmapFromScan0)>("GdipCreateBitmapFromScan0");
-  static const auto lock = Raw<decltype(FunctionTable::GdipBitmapLockBits)>("GdipBitmapLockBits");
-  static const auto unlock =
-      Raw<decltype(FunctionTable::GdipBitmapUnlockBits)>("GdipBitmapUnlockBits");
   static const auto dispose = Raw<decltype(FunctionTable::GdipDisposeImage)>("GdipDisposeImage");
-  if (create == nullptr || lock == nullptr || unlock == nullptr || dispose == nullptr) {
+  if (create == nullptr || dispose == nullptr) {
     return Status::NotImplemented;
   }
   if (info == nullptr || bits == nullptr || bitmap == nullptr) return Status::InvalidParameter;
@@ -73,7 +70,7 @@ Status CreateBitmapFromGdiDib(const BITMAPINFO* info, void* bits, GpBitmap** bit
 
   const GpRect area{0, 0, static_cast<INT>(width), static_cast<INT>(height)};
   BitmapData data{};
-  status = lock(result, &area, kLockWrite, kFormat32bppArgb, &data);
+  status = BitmapLockBits(result, &area, kLockWrite, kFormat32bppArgb, &data);
   if (status != Status::Ok) {
     dispose(reinterpret_cast<GpImage*>(result));
     return status;
@@ -88,7 +85,7 @@ Status CreateBitmapFromGdiDib(const BITMAPINFO* info, void* bits, GpBitmap** bit
       out[x] = 0xFF000000u | (ARGB{pixel[2]} << 16) | (ARGB{pixel[1]} << 8) | ARGB{pixel[0]};
     }
   }
-  status = unlock(result, &data);
+  status = BitmapUnlockBits(result, &data);
   if (status != Status::Ok) {
     dispose(reinterpret_cast<GpImage*>(result));
     return status;

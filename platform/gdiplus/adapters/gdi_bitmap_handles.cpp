@@ -37,10 +37,7 @@ ARGB Over(ARGB source, ARGB background) {
 Status ComposeOver(GpBitmap* bitmap, ARGB background) {
   static const auto width = Raw<decltype(FunctionTable::GdipGetImageWidth)>("GdipGetImageWidth");
   static const auto height = Raw<decltype(FunctionTable::GdipGetImageHeight)>("GdipGetImageHeight");
-  static const auto lock = Raw<decltype(FunctionTable::GdipBitmapLockBits)>("GdipBitmapLockBits");
-  static const auto unlock =
-      Raw<decltype(FunctionTable::GdipBitmapUnlockBits)>("GdipBitmapUnlockBits");
-  if (width == nullptr || height == nullptr || lock == nullptr || unlock == nullptr) {
+  if (width == nullptr || height == nullptr) {
     return Status::NotImplemented;
   }
   UINT w = 0;
@@ -50,7 +47,7 @@ Status ComposeOver(GpBitmap* bitmap, ARGB background) {
   if (Status status = height(image, &h); status != Status::Ok) return status;
   const GpRect area{0, 0, static_cast<INT>(w), static_cast<INT>(h)};
   BitmapData data{};
-  if (Status status = lock(bitmap, &area, kLockReadWrite, kFormat32bppArgb, &data);
+  if (Status status = BitmapLockBits(bitmap, &area, kLockReadWrite, kFormat32bppArgb, &data);
       status != Status::Ok) {
     return status;
   }
@@ -58,7 +55,7 @@ Status ComposeOver(GpBitmap* bitmap, ARGB background) {
     auto* row = reinterpret_cast<ARGB*>(static_cast<BYTE*>(data.Scan0) + y * data.Stride);
     for (UINT x = 0; x < w; ++x) row[x] = Over(row[x], background);
   }
-  return unlock(bitmap, &data);
+  return BitmapUnlockBits(bitmap, &data);
 }
 
 }  // namespace
