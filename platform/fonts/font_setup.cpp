@@ -4,8 +4,8 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <map>
 #include <mutex>
+#include <unordered_map>
 #include <vector>
 
 namespace charart::fonts {
@@ -73,6 +73,25 @@ bool HasFaceNamed(FcConfig* config, const std::string& family) {
   return found;
 }
 
+// The generic families of fontconfig name no face of their own; one counts
+// as installed when fontconfig has any face to give for it.
+bool IsGeneric(const std::string& family) {
+  return family == "serif" || family == "sans-serif" || family == "monospace";
+}
+
+bool GenericAvailable(FcConfig* config, const std::string& family) {
+  FcPattern* pattern = FcPatternCreate();
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+  FcConfigSubstitute(config, pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+  FcResult result = FcResultNoMatch;
+  FcPattern* match = FcFontMatch(config, pattern, &result);
+  const bool found = match != nullptr && result == FcResultMatch;
+  if (match != nullptr) FcPatternDestroy(match);
+  FcPatternDestroy(pattern);
+  return found;
+}
+
 // The requested family and every family bound strongly to it by an alias.
 std::vector<std::string> StrongFamilies(FcConfig* config, const std::string& family) {
   std::vector<std::string> families;
@@ -91,6 +110,47 @@ std::vector<std::string> StrongFamilies(FcConfig* config, const std::string& fam
   return families;
 }
 
+// Whether a face answers to `family`, directly or through a strong alias;
+// an alias that ends in a generic family (ours ends in serif) is satisfied
+// by whatever face fontconfig gives for it, so 宋体 still has a face when
+// no Song-style face is installed.
+bool FamilyInstalledIn(FcConfig* config, const std::string& family) {
+  if (family.empty()) return false;
+  for (const auto& candidate : StrongFamilies(config, family)) {
+    if (HasFaceNamed(config, candidate)) return true;
+    if (IsGeneric(candidate) && candidate != family && GenericAvailable(config, candidate)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// Loads the first alias file that parses and checks for the Song face.
+FontSetupResult SetUp(FcConfig* config, const std::vector<std::filesystem::path>& candidates) {
+  FontSetupResult r;
+  for (const auto& candidate : candidates) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(candidate, error)) continue;
+    const auto absolute = std::filesystem::absolute(candidate, error).string();
+    if (FcConfigParseAndLoad(config, reinterpret_cast<const FcChar8*>(absolute.c_str()), FcTrue)) {
+      r.aliasLoaded = true;
+      break;
+    }
+  }
+  r.songFaceInstalled =
+      HasFaceNamed(config, "AR PL UMing CN") || HasFaceNamed(config, "AR PL SungtiL GB");
+  if (!r.aliasLoaded) {
+    r.message =
+        "charart: the font alias file charart-fonts.conf was not found; "
+        "宋体 falls back to the system's default face";
+  } else if (!r.songFaceInstalled) {
+    r.message =
+        "charart: no Song-style face is installed (package fonts-arphic-uming); "
+        "宋体 falls back to the system's serif face";
+  }
+  return r;
+}
+
 std::mutex g_mutex;
 
 }  // namespace
@@ -98,30 +158,7 @@ std::mutex g_mutex;
 const FontSetupResult& EnsureFontAliases() {
   static const FontSetupResult result = [] {
     std::lock_guard lock(g_mutex);
-    FontSetupResult r;
-    FcConfig* config = FcConfigGetCurrent();
-    for (const auto& candidate : AliasCandidates()) {
-      std::error_code error;
-      if (!std::filesystem::is_regular_file(candidate, error)) continue;
-      const auto absolute = std::filesystem::absolute(candidate, error).string();
-      if (FcConfigParseAndLoad(config, reinterpret_cast<const FcChar8*>(absolute.c_str()),
-                               FcTrue)) {
-        r.aliasLoaded = true;
-        break;
-      }
-    }
-    r.songFaceInstalled =
-        HasFaceNamed(config, "AR PL UMing CN") || HasFaceNamed(config, "AR PL SungtiL GB");
-    if (!r.aliasLoaded) {
-      r.message =
-          "charart: the font alias file charart-fonts.conf was not found; "
-          "宋体 falls back to the system's default face";
-    } else if (!r.songFaceInstalled) {
-      r.message =
-          "charart: no Song-style face is installed (package fonts-arphic-uming); "
-          "宋体 falls back to the system's default face";
-    }
-    return r;
+    return SetUp(FcConfigGetCurrent(), AliasCandidates());
   }();
   return result;
 }
@@ -131,18 +168,34 @@ bool FamilyInstalled(std::u16string_view family) {
   if (name.empty()) return false;
   EnsureFontAliases();
   std::lock_guard lock(g_mutex);
-  static std::map<std::string, bool> cache;
+  // fontconfig's answer does not change while the program runs: ask once
+  // per name (the renderer asks on every render).
+  static std::unordered_map<std::string, bool> cache;
   if (auto it = cache.find(name); it != cache.end()) return it->second;
-  FcConfig* config = FcConfigGetCurrent();
-  bool installed = false;
-  for (const auto& candidate : StrongFamilies(config, name)) {
-    if (HasFaceNamed(config, candidate)) {
-      installed = true;
-      break;
-    }
-  }
+  const bool installed = FamilyInstalledIn(FcConfigGetCurrent(), name);
   cache.emplace(name, installed);
   return installed;
+}
+
+FontSetupProbe ProbeFontSetupForTesting(const std::string& aliasFile,
+                                        const std::string& fontDirectory,
+                                        std::u16string_view family) {
+  std::lock_guard lock(g_mutex);
+  FcConfig* config = FcConfigCreate();
+  // A cache folder of its own under the temporary directory, so scanning the
+  // fonts neither complains nor writes where the user's caches live.
+  std::error_code error;
+  const auto cache = std::filesystem::temp_directory_path(error) / "charart-fontconfig-probe";
+  const std::string cacheConf =
+      "<fontconfig><cachedir>" + cache.string() + "</cachedir></fontconfig>";
+  FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(cacheConf.c_str()),
+                                 FcFalse);
+  FcConfigAppFontAddDir(config, reinterpret_cast<const FcChar8*>(fontDirectory.c_str()));
+  FontSetupProbe probe;
+  probe.setup = SetUp(config, {std::filesystem::path(aliasFile)});
+  probe.familyInstalled = FamilyInstalledIn(config, ToUtf8(family));
+  FcConfigDestroy(config);
+  return probe;
 }
 
 }  // namespace charart::fonts

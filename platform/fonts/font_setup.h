@@ -20,7 +20,21 @@ struct FontSetupResult {
 const FontSetupResult& EnsureFontAliases();
 
 // True when some installed face answers to `family` (UTF-16), directly or
-// through a strong alias such as ours. Results are cached per name.
+// through a strong alias such as ours; an alias ending in a generic family
+// (serif) is satisfied by the face fontconfig gives for it. Results are
+// cached per name.
 bool FamilyInstalled(std::u16string_view family);
+
+// Tests only: the same set-up and question against a private fontconfig
+// configuration holding `aliasFile` and only the fonts under
+// `fontDirectory`, so that a machine without the Song face, or without the
+// alias file, can be shown. The process's configuration is not touched.
+struct FontSetupProbe {
+  FontSetupResult setup;
+  bool familyInstalled = false;
+};
+FontSetupProbe ProbeFontSetupForTesting(const std::string& aliasFile,
+                                        const std::string& fontDirectory,
+                                        std::u16string_view family);
 
 }  // namespace charart::fonts
