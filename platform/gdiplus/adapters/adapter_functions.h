@@ -37,6 +37,20 @@ Status CreateBitmapFromHICON(HICON hicon, GpBitmap** bitmap);
 // No module carries resources on our platform: every instance is invalid.
 Status CreateBitmapFromResource(HINSTANCE instance, const WCHAR* name, GpBitmap** bitmap);
 
+// Absent from libgdiplus 6.1, which has no cached bitmaps at all: on our
+// platform a cached bitmap is the bitmap it caches, drawn pixel for pixel at
+// (x, y); a world transform other than a translation is WrongState.
+Status DrawCachedBitmap(GpGraphics* graphics, GpCachedBitmap* cachedBitmap, INT x, INT y);
+
+// Absent from libgdiplus: no graphics records comments here, so a comment is
+// accepted and dropped (Ok), as on a GDI+ device that is not a metafile.
+Status Comment(GpGraphics* graphics, UINT sizeData, const BYTE* data);
+
+// libgdiplus answers NotImplemented for every window: window 0 is the
+// screen, a graphics on the screen DC.
+Status CreateFromHWND(HWND window, GpGraphics** graphics);
+Status CreateFromHWNDICM(HWND window, GpGraphics** graphics);
+
 // libgdiplus lets a NaN or infinite size, stray style bits and its private
 // unit 7 through; GDI+ refuses them with InvalidParameter.
 Status CreateFont(const GpFontFamily* family, REAL emSize, INT style, INT unit, GpFont** font);
@@ -55,6 +69,12 @@ Status CreateRegionHrgn(HRGN hrgn, GpRegion** region);
 // region of several rectangles; the adapter restores the rest.
 Status CreateRegionRgnData(const BYTE* regionData, INT size, GpRegion** region);
 
+// libgdiplus writes its larger private lock record into the caller's
+// BitmapData: the lock goes to a private record kept until the unlock.
+Status BitmapLockBits(GpBitmap* bitmap, const GpRect* rect, UINT flags, PixelFormat format,
+                      BitmapData* data);
+Status BitmapUnlockBits(GpBitmap* bitmap, BitmapData* data);
+
 // The font alias must be in fontconfig before libgdiplus starts; a start
 // while libgdiplus already runs answers Ok without a token, so one is given.
 Status GdiplusStartup(ULONG_PTR* token, const GdiplusStartupInput* input,
@@ -65,11 +85,14 @@ Status GdiplusStartup(ULONG_PTR* token, const GdiplusStartupInput* input,
 // runs with libgdiplus's call of FcFini turned into nothing.
 void GdiplusShutdown(ULONG_PTR token);
 
-// libgdiplus writes its larger private lock record into the caller's
-// BitmapData: the lock goes to a private record kept until the unlock.
-Status BitmapLockBits(GpBitmap* bitmap, const GpRect* rect, UINT flags, PixelFormat format,
-                      BitmapData* data);
-Status BitmapUnlockBits(GpBitmap* bitmap, BitmapData* data);
+// libgdiplus leaves the points alone and answers Ok ("not implemented yet"):
+// the points are mapped through the world transform and the page unit read
+// from the graphics, as libgdiplus draws (it ignores the page scale).
+// Integer points are rounded to nearest.
+Status TransformPoints(GpGraphics* graphics, INT destSpace, INT srcSpace, GpPointF* points,
+                       INT count);
+Status TransformPointsI(GpGraphics* graphics, INT destSpace, INT srcSpace, GpPoint* points,
+                        INT count);
 
 // libgdiplus clones empty areas and areas left of or above the bitmap: only
 // areas wholly inside the bitmap are cloned, others are InvalidParameter.
@@ -77,5 +100,18 @@ Status CloneBitmapAreaI(INT x, INT y, INT width, INT height, PixelFormat format,
                         GpBitmap** dst);
 Status CloneBitmapArea(REAL x, REAL y, REAL width, REAL height, PixelFormat format, GpBitmap* src,
                        GpBitmap** dst);
+
+// libgdiplus never applies the text rendering hint and draws with a null
+// brush: the hint sets the smoothing of the call (single-bit hints draw
+// unsmoothed), a null brush is InvalidParameter.
+Status DrawString(GpGraphics* graphics, const WCHAR* string, INT length, const GpFont* font,
+                  const GpRectF* layoutRect, const GpStringFormat* format, const GpBrush* brush);
+// libgdiplus answers NotImplemented: character codes (option 1) are drawn
+// one by one with their base lines at the given positions (all from the
+// first with realized advance, 4), through the matrix when one is given.
+// Glyph indices and vertical runs stay NotImplemented.
+Status DrawDriverString(GpGraphics* graphics, const WCHAR* text, INT length, const GpFont* font,
+                        const GpBrush* brush, const GpPointF* positions, INT flags,
+                        const GpMatrix* matrix);
 
 }  // namespace charart::gdiplus::adapters

@@ -29,6 +29,14 @@ void* AdapterFor(FunctionId id) {
       return reinterpret_cast<void*>(&CreateBitmapFromHICON);
     case FunctionId::GdipCreateBitmapFromResource:
       return reinterpret_cast<void*>(&CreateBitmapFromResource);
+    case FunctionId::GdipDrawCachedBitmap:
+      return reinterpret_cast<void*>(&DrawCachedBitmap);
+    case FunctionId::GdipComment:
+      return reinterpret_cast<void*>(&Comment);
+    case FunctionId::GdipCreateFromHWND:
+      return reinterpret_cast<void*>(&CreateFromHWND);
+    case FunctionId::GdipCreateFromHWNDICM:
+      return reinterpret_cast<void*>(&CreateFromHWNDICM);
     case FunctionId::GdipCreateFont:
       return reinterpret_cast<void*>(&CreateFont);
     case FunctionId::GdipCreateFontFromLogfontA:
@@ -41,18 +49,26 @@ void* AdapterFor(FunctionId id) {
       return reinterpret_cast<void*>(&CreateRegionHrgn);
     case FunctionId::GdipCreateRegionRgnData:
       return reinterpret_cast<void*>(&CreateRegionRgnData);
-    case FunctionId::GdiplusStartup:
-      return reinterpret_cast<void*>(&GdiplusStartup);
-    case FunctionId::GdiplusShutdown:
-      return reinterpret_cast<void*>(&GdiplusShutdown);
     case FunctionId::GdipBitmapLockBits:
       return reinterpret_cast<void*>(&BitmapLockBits);
     case FunctionId::GdipBitmapUnlockBits:
       return reinterpret_cast<void*>(&BitmapUnlockBits);
+    case FunctionId::GdiplusStartup:
+      return reinterpret_cast<void*>(&GdiplusStartup);
+    case FunctionId::GdiplusShutdown:
+      return reinterpret_cast<void*>(&GdiplusShutdown);
+    case FunctionId::GdipTransformPoints:
+      return reinterpret_cast<void*>(&TransformPoints);
+    case FunctionId::GdipTransformPointsI:
+      return reinterpret_cast<void*>(&TransformPointsI);
     case FunctionId::GdipCloneBitmapAreaI:
       return reinterpret_cast<void*>(&CloneBitmapAreaI);
     case FunctionId::GdipCloneBitmapArea:
       return reinterpret_cast<void*>(&CloneBitmapArea);
+    case FunctionId::GdipDrawString:
+      return reinterpret_cast<void*>(&DrawString);
+    case FunctionId::GdipDrawDriverString:
+      return reinterpret_cast<void*>(&DrawDriverString);
     default:
       return nullptr;
   }
