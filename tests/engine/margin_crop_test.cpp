@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,10 @@ struct CropCase {
   std::int32_t originX;
   std::int32_t originY;
 };
+
+void PrintTo(const CropCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class MarginCrop : public ::testing::TestWithParam<CropCase> {
  protected:

@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,10 @@ struct Contract {
   // Expected arguments of `call` by position; others are not compared.
   std::vector<std::pair<std::size_t, RecordedArg>> args;
 };
+
+void PrintTo(const Contract& contract, std::ostream* out) {
+  *out << contract.name;
+}
 
 class BitmapForwarding : public ::testing::TestWithParam<Contract> {};
 
