@@ -109,4 +109,29 @@ RawObject InstalledFontCollection() {
   return RawObject(reinterpret_cast<Handle>(collection), nullptr);
 }
 
+RawObject MakeArrowCap(float height, float width) {
+  using CreateArrow = Status (*)(REAL height, REAL width, BOOL isFilled, void** cap);
+  static const auto create = RawFunction<CreateArrow>("GdipCreateAdjustableArrowCap");
+  void* cap = nullptr;
+  if (create == nullptr || create(height, width, 1, &cap) != Status::Ok) return RawObject();
+  return RawObject(reinterpret_cast<Handle>(cap), [](Handle h) {
+    using DeleteCap = Status (*)(GpCustomLineCap*);
+    static const auto remove = RawFunction<DeleteCap>("GdipDeleteCustomLineCap");
+    if (remove != nullptr) remove(imaging::As<GpCustomLineCap>(h));
+  });
+}
+
+std::array<float, 6> MatrixElements(const imaging::GdiplusObject& matrix) {
+  using GetElements = Status (*)(const GpMatrix*, REAL* elements);
+  static const auto get = RawFunction<GetElements>("GdipGetMatrixElements");
+  std::array<float, 6> elements{};
+  if (get != nullptr) get(imaging::As<GpMatrix>(matrix.GetHandle()), elements.data());
+  return elements;
+}
+
+std::array<float, 2> MapPoint(const imaging::GdiplusObject& matrix, float x, float y) {
+  const auto m = MatrixElements(matrix);
+  return {x * m[0] + y * m[2] + m[4], x * m[1] + y * m[3] + m[5]};
+}
+
 }  // namespace charart::testsupport

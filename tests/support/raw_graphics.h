@@ -5,6 +5,7 @@
 // with the raw flat API.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -61,5 +62,11 @@ RawObject MakeTranslation(float dx, float dy);
 RawObject MakeRectanglePath(float x, float y, float width, float height);
 // The installed font collection (owned by libgdiplus; never released).
 RawObject InstalledFontCollection();
+// An adjustable arrow cap (a custom line cap).
+RawObject MakeArrowCap(float height, float width);
+// A matrix's six elements m11, m12, m21, m22, dx, dy.
+std::array<float, 6> MatrixElements(const imaging::GdiplusObject& matrix);
+// Where the matrix takes the point (x, y).
+std::array<float, 2> MapPoint(const imaging::GdiplusObject& matrix, float x, float y);
 
 }  // namespace charart::testsupport

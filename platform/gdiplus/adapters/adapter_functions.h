@@ -69,6 +69,13 @@ Status CreateRegionHrgn(HRGN hrgn, GpRegion** region);
 // region of several rectangles; the adapter restores the rest.
 Status CreateRegionRgnData(const BYTE* regionData, INT size, GpRegion** region);
 
+// GDI+ keeps a copy of a pen's brush fill; libgdiplus kept the caller's
+// brush, freed under the pen when the caller deleted it. The pen gets a
+// registered copy, released with the pen; a cloned pen gets its own.
+Status SetPenBrushFill(GpPen* pen, GpBrush* brush);
+Status ClonePen(GpPen* pen, GpPen** clonePen);
+Status DeletePen(GpPen* pen);
+
 // libgdiplus writes its larger private lock record into the caller's
 // BitmapData: the lock goes to a private record kept until the unlock.
 Status BitmapLockBits(GpBitmap* bitmap, const GpRect* rect, UINT flags, PixelFormat format,

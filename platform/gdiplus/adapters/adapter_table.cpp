@@ -49,6 +49,12 @@ void* AdapterFor(FunctionId id) {
       return reinterpret_cast<void*>(&CreateRegionHrgn);
     case FunctionId::GdipCreateRegionRgnData:
       return reinterpret_cast<void*>(&CreateRegionRgnData);
+    case FunctionId::GdipSetPenBrushFill:
+      return reinterpret_cast<void*>(&SetPenBrushFill);
+    case FunctionId::GdipClonePen:
+      return reinterpret_cast<void*>(&ClonePen);
+    case FunctionId::GdipDeletePen:
+      return reinterpret_cast<void*>(&DeletePen);
     case FunctionId::GdipBitmapLockBits:
       return reinterpret_cast<void*>(&BitmapLockBits);
     case FunctionId::GdipBitmapUnlockBits:
