@@ -121,4 +121,14 @@ Status DrawDriverString(GpGraphics* graphics, const WCHAR* text, INT length, con
                         const GpBrush* brush, const GpPointF* positions, INT flags,
                         const GpMatrix* matrix);
 
+// libgdiplus writes one frame for a MultiFrame save and answers
+// NotImplemented for GdipSaveAdd(Image): GIF and TIFF files of several
+// frames are joined here from frames libgdiplus encodes one by one.
+Status SaveImageToFile(GpImage* image, const WCHAR* filename, const CLSID* clsidEncoder,
+                       const EncoderParameters* params);
+Status SaveAdd(GpImage* image, const EncoderParameters* params);
+Status SaveAddImage(GpImage* image, GpImage* newImage, const EncoderParameters* params);
+// Ends a multi-frame save still open on the image, then disposes it.
+Status DisposeImage(GpImage* image);
+
 }  // namespace charart::gdiplus::adapters

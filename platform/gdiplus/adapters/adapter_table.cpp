@@ -75,6 +75,14 @@ void* AdapterFor(FunctionId id) {
       return reinterpret_cast<void*>(&DrawString);
     case FunctionId::GdipDrawDriverString:
       return reinterpret_cast<void*>(&DrawDriverString);
+    case FunctionId::GdipSaveImageToFile:
+      return reinterpret_cast<void*>(&SaveImageToFile);
+    case FunctionId::GdipSaveAdd:
+      return reinterpret_cast<void*>(&SaveAdd);
+    case FunctionId::GdipSaveAddImage:
+      return reinterpret_cast<void*>(&SaveAddImage);
+    case FunctionId::GdipDisposeImage:
+      return reinterpret_cast<void*>(&DisposeImage);
     default:
       return nullptr;
   }

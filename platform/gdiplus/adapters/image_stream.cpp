@@ -8,6 +8,7 @@
 
 #include "platform/gdiplus/adapters/adapter_functions.h"
 #include "platform/gdiplus/adapters/adapters.h"
+#include "platform/gdiplus/adapters/image_codec_internal.h"
 #include "platform/win32/com_stream.h"
 
 namespace charart::gdiplus::adapters {
@@ -163,8 +164,8 @@ Status CreateBitmapFromStreamICM(IStream* stream, GpBitmap** bitmap) {
   return Load(stream, bitmap);
 }
 
-Status SaveImageToStream(GpImage* image, IStream* stream, const CLSID* clsidEncoder,
-                         const EncoderParameters* params) {
+Status EncodeToStream(GpImage* image, IStream* stream, const CLSID* clsidEncoder,
+                      const EncoderParameters* params) {
   static const auto save = Raw<SaveToDelegate>("GdipSaveImageToDelegate_linux");
   if (save == nullptr) return Status::NotImplemented;
   if (image == nullptr || stream == nullptr || clsidEncoder == nullptr) {
@@ -172,6 +173,14 @@ Status SaveImageToStream(GpImage* image, IStream* stream, const CLSID* clsidEnco
   }
   StreamBinding binding(stream);
   return save(image, &GetBytes, &PutBytes, &Seek, &Close, &Size, clsidEncoder, params);
+}
+
+Status SaveImageToStream(GpImage* image, IStream* stream, const CLSID* clsidEncoder,
+                         const EncoderParameters* params) {
+  if (image != nullptr && stream != nullptr && BeginsMultiFrameSave(clsidEncoder, params)) {
+    return BeginMultiFrameSaveToStream(image, stream, clsidEncoder, params);
+  }
+  return EncodeToStream(image, stream, clsidEncoder, params);
 }
 
 }  // namespace charart::gdiplus::adapters

@@ -1,0 +1,21 @@
+// What the image stream adapters and the multi-frame save adapters share.
+#pragma once
+
+#include "platform/gdiplus/gdiplus_types.h"
+
+namespace charart::gdiplus::adapters {
+
+// Encodes `image` into `stream` at its position through libgdiplus's
+// delegate entry point, with no multi-frame handling.
+Status EncodeToStream(GpImage* image, IStream* stream, const CLSID* clsidEncoder,
+                      const EncoderParameters* params);
+
+// Whether a save with these parameters begins a multi-frame file that this
+// layer writes (the save flag says MultiFrame and the encoder is GIF or TIFF).
+bool BeginsMultiFrameSave(const CLSID* clsidEncoder, const EncoderParameters* params);
+
+// Begins a multi-frame save of `image`'s active frame into `stream`.
+Status BeginMultiFrameSaveToStream(GpImage* image, IStream* stream, const CLSID* clsidEncoder,
+                                   const EncoderParameters* params);
+
+}  // namespace charart::gdiplus::adapters
