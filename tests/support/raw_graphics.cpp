@@ -19,13 +19,12 @@ Fn RawFunction(const char* name) {
 }  // namespace
 
 bool StartGdiplusOnce() {
-  static const bool started = [] {
-    fonts::EnsureFontAliases();
-    ULONG_PTR token = 0;
-    GdiplusStartupInput input{1, nullptr, 0, 0};
-    return Api().GdiplusStartup(&token, &input, nullptr) == Status::Ok && token != 0;
-  }();
-  return started;
+  // Asked on every call: a test elsewhere in the program may have shut GDI+
+  // down. A start while GDI+ runs costs nothing and changes nothing.
+  fonts::EnsureFontAliases();
+  ULONG_PTR token = 0;
+  GdiplusStartupInput input{1, nullptr, 0, 0};
+  return Api().GdiplusStartup(&token, &input, nullptr) == Status::Ok && token != 0;
 }
 
 RawObject::RawObject(Handle handle, Releaser releaser) : releaser_(releaser) {

@@ -13,9 +13,9 @@
 
 namespace charart::testsupport {
 
-// Loads the font alias and starts GDI+ once for the test program. GDI+ is
-// never shut down: libgdiplus's shut-down can abort in fontconfig's clean-up.
-// Returns whether GDI+ runs.
+// Loads the font alias and makes sure GDI+ runs (starting it again if a test
+// shut it down). The tests never shut it down themselves. Returns whether
+// GDI+ runs.
 bool StartGdiplusOnce();
 
 // A native object held for a test and released by a given flat call.
