@@ -1,6 +1,7 @@
 // The adapters themselves, one file each under adapters/.
 #pragma once
 
+#include "platform/gdiplus/gdiplus_api.h"
 #include "platform/gdiplus/gdiplus_types.h"
 
 namespace charart::gdiplus::adapters {
@@ -130,5 +131,27 @@ Status SaveAdd(GpImage* image, const EncoderParameters* params);
 Status SaveAddImage(GpImage* image, GpImage* newImage, const EncoderParameters* params);
 // Ends a multi-frame save still open on the image, then disposes it.
 Status DisposeImage(GpImage* image);
+
+// libgdiplus takes NaN and infinite coordinates (and can ruin the graphics'
+// transform or clip with them): the guard of `id` refuses them as GDI+ does,
+// ValueOverflow for drawing, InvalidParameter for transform, page scale
+// and clip changes; null for entries it does not guard.
+void* FiniteCoordinatesAdapter(FunctionId id);
+
+// libgdiplus reads any pointer as an HRGN: only region handles GDI+ handed
+// out (GdipGetRegionHRgn) are accepted, anything else is InvalidParameter.
+Status SetClipHrgn(GpGraphics* graphics, HRGN hrgn, INT combineMode);
+
+// libgdiplus gives containers no transform: the source rectangle is mapped
+// onto the destination, prepended to the world transform. Units 2 to 6.
+Status BeginContainer(GpGraphics* graphics, const GpRectF* dstRect, const GpRectF* srcRect,
+                      INT unit, UINT* state);
+Status BeginContainerI(GpGraphics* graphics, const GpRect* dstRect, const GpRect* srcRect, INT unit,
+                       UINT* state);
+// libgdiplus answers a negative size for a clip off the image and never an
+// empty visible clip: the empty rectangle, and an empty visible clip.
+Status GetVisibleClipBounds(GpGraphics* graphics, GpRectF* rect);
+Status GetVisibleClipBoundsI(GpGraphics* graphics, GpRect* rect);
+Status IsVisibleClipEmpty(GpGraphics* graphics, BOOL* result);
 
 }  // namespace charart::gdiplus::adapters

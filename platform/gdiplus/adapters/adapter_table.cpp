@@ -83,8 +83,20 @@ void* AdapterFor(FunctionId id) {
       return reinterpret_cast<void*>(&SaveAddImage);
     case FunctionId::GdipDisposeImage:
       return reinterpret_cast<void*>(&DisposeImage);
+    case FunctionId::GdipSetClipHrgn:
+      return reinterpret_cast<void*>(&SetClipHrgn);
+    case FunctionId::GdipBeginContainer:
+      return reinterpret_cast<void*>(&BeginContainer);
+    case FunctionId::GdipBeginContainerI:
+      return reinterpret_cast<void*>(&BeginContainerI);
+    case FunctionId::GdipGetVisibleClipBounds:
+      return reinterpret_cast<void*>(&GetVisibleClipBounds);
+    case FunctionId::GdipGetVisibleClipBoundsI:
+      return reinterpret_cast<void*>(&GetVisibleClipBoundsI);
+    case FunctionId::GdipIsVisibleClipEmpty:
+      return reinterpret_cast<void*>(&IsVisibleClipEmpty);
     default:
-      return nullptr;
+      return FiniteCoordinatesAdapter(id);
   }
 }
 
