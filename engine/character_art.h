@@ -17,4 +17,9 @@ values::Text BuildCharacterArt(const values::ByteSet& text,
                                std::optional<values::ByteSet> hollow = std::nullopt,
                                std::optional<values::ByteSet> filled = std::nullopt);
 
+// The second half of the builder: decodes PNG bytes and walks the pixels.
+// Front ends that render with options of their own call it directly.
+values::Text PictureToCharacterArt(const values::ByteSet& png, const values::ByteSet& hollow,
+                                   const values::ByteSet& filled);
+
 }  // namespace charart::engine

@@ -1,0 +1,173 @@
+#include "cli/cli_runner.h"
+
+#include <istream>
+#include <ostream>
+#include <string>
+
+#include "cli/utf8_text.h"
+#include "engine/canvas_fit.h"
+#include "engine/character_art.h"
+#include "engine/engine_session.h"
+#include "engine/text_renderer.h"
+#include "platform/forms/file_writer.h"
+#include "values/conversions.h"
+
+namespace charart::cli {
+namespace {
+
+// One symbol given on the command line, checked and converted.
+bool PrepareSymbol(const std::string& utf8, const char* role, values::ByteSet& wide,
+                   std::ostream& err) {
+  if (auto problem = CheckUtf8(utf8)) {
+    err << "charart-cli: the " << role << " symbol holds " << problem->description << "\n";
+    return false;
+  }
+  if (auto missing = FirstCharacterWithoutGbk(utf8)) {
+    err << "charart-cli: the " << role << " symbol's character " << *missing
+        << " has no GBK form\n";
+    return false;
+  }
+  wide = values::TextToWideGbk(values::Gbk(utf8));
+  return true;
+}
+
+// FILE.png for one picture; FILE-1.png, FILE-2.png ... when numbered.
+std::string PngPathFor(const std::string& path, int number) {
+  if (number == 0) return path;
+  const auto slash = path.find_last_of('/');
+  const auto dot = path.find_last_of('.');
+  const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+  const std::string stem = hasExtension ? path.substr(0, dot) : path;
+  const std::string extension = hasExtension ? path.substr(dot) : ".png";
+  return stem + "-" + std::to_string(number) + extension;
+}
+
+class Converter {
+ public:
+  Converter(const CliOptions& options, std::ostream& out, std::ostream& err)
+      : options_(options), out_(out), err_(err) {}
+
+  bool Prepare() {
+    if (!PrepareSymbol(options_.hollow, "hollow", hollow_, err_)) return false;
+    if (!PrepareSymbol(options_.filled, "filled", filled_, err_)) return false;
+    if (options_.font) {
+      if (CheckUtf8(*options_.font) || FirstCharacterWithoutGbk(*options_.font)) {
+        err_ << "charart-cli: the font name must be UTF-8 with a GBK form\n";
+        return false;
+      }
+      font_ = values::Gbk(*options_.font);
+    }
+    return true;
+  }
+
+  std::optional<values::Text> Font() const { return font_; }
+
+  // Converts one text; `number` numbers its PNG file (0: not numbered).
+  // Returns the exit code of this text.
+  int Convert(const std::string& utf8, int number, bool separate) {
+    if (utf8.empty()) return kExitOk;
+    if (auto problem = CheckUtf8(utf8)) {
+      err_ << "charart-cli: " << Where(number) << problem->description << " at byte "
+           << problem->offset << "\n";
+      return kExitBadInput;
+    }
+    if (auto missing = FirstCharacterWithoutGbk(utf8)) {
+      err_ << "charart-cli: " << Where(number) << "the character " << *missing
+           << " has no GBK form\n";
+      return kExitBadInput;
+    }
+    const values::ByteSet text = values::TextToWideGbk(values::Gbk(utf8));
+    const auto fit = engine::CheckCanvasFit(text, font_, options_.size, options_.style);
+    if (!fit.fits) {
+      err_ << "charart-cli: " << Where(number) << fit.reason
+           << "; refusing to print a cut picture\n";
+      return kExitBadInput;
+    }
+    const values::ByteSet png =
+        engine::RenderTextPicture(text, font_, options_.size, options_.style, options_.hint);
+    if (png.IsEmpty()) {
+      err_ << "charart-cli: " << Where(number) << "the engine could not render the text\n";
+      return kExitFailure;
+    }
+    if (options_.pngPath) {
+      const std::string path = PngPathFor(*options_.pngPath, number);
+      if (!forms::WriteFileUtf8Path(path, png.Bytes())) {
+        err_ << "charart-cli: cannot write " << path << "\n";
+        return kExitBadInput;
+      }
+    }
+    const values::Text art = engine::PictureToCharacterArt(png, hollow_, filled_);
+    std::string utf8Art = values::Utf8(art);
+    if (!options_.crlf) utf8Art = WithLfEnds(utf8Art);
+    if (separate && printed_) out_ << (options_.crlf ? "\r\n" : "\n");
+    out_ << utf8Art;
+    out_.flush();
+    printed_ = true;
+    return kExitOk;
+  }
+
+ private:
+  static std::string Where(int number) {
+    return number == 0 ? std::string() : "line " + std::to_string(number) + ": ";
+  }
+  static std::string WithLfEnds(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+      out += text[i];
+    }
+    return out;
+  }
+
+  const CliOptions& options_;
+  std::ostream& out_;
+  std::ostream& err_;
+  values::ByteSet hollow_;
+  values::ByteSet filled_;
+  std::optional<values::Text> font_;
+  bool printed_ = false;
+};
+
+}  // namespace
+
+int RunCli(const CliOptions& options, std::istream& in, std::ostream& out, std::ostream& err) {
+  if (options.help) {
+    out << HelpText();
+    return kExitOk;
+  }
+  if (options.version) {
+    out << VersionText();
+    return kExitOk;
+  }
+  Converter converter(options, out, err);
+  if (!converter.Prepare()) return kExitBadInput;
+
+  engine::EngineSession session;
+  if (!session.Started()) {
+    err << "charart-cli: " << session.Problem() << "\n";
+    return kExitNoEngine;
+  }
+  if (auto font = converter.Font(); font && !engine::FontFamilyInstalled(*font)) {
+    err << "charart-cli: no installed font family is named " << *options.font << "\n";
+    return kExitBadInput;
+  }
+
+  if (!options.words.empty()) {
+    std::string text;
+    for (const auto& word : options.words) text += (text.empty() ? "" : " ") + word;
+    return converter.Convert(text, 0, false);
+  }
+  int status = kExitOk;
+  std::string line;
+  int number = 0;
+  while (std::getline(in, line)) {
+    ++number;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    const int result = converter.Convert(line, number, true);
+    if (result != kExitOk && status == kExitOk) status = result;
+  }
+  return status;
+}
+
+}  // namespace charart::cli
