@@ -127,7 +127,10 @@ std::vector<Entry> Entries() {
          ValueArray<PointF> at{PointF{4, 20}, PointF{20, 34}, PointF{36, 48}};
          return g.DrawDriverString(values::Gbk("字符画"), t.font, t.brush, at);
        }},
-      {"Image", [](Graphics& g, Tools& t) { return g.DrawImageRectI(t.image, 4, 4, 48, 48); }},
+      {"Image",
+       [](Graphics& g, Tools& t) {
+         return g.SetInterpolationMode(5) && g.DrawImageRectI(t.image, 4, 4, 48, 48);
+       }},
   };
 }
 
