@@ -110,10 +110,30 @@ class Bitmap : public GdiplusObject {
   // The format GUID text, e.g. kImageFormatPng; empty when GDI+ fails.
   [[nodiscard]] virtual values::Text GetRawFormat();
   [[nodiscard]] virtual std::int32_t GetPixelFormat();
+  // 29: the image's palette; false (palette untouched) when GDI+ fails.
+  virtual bool GetPalette(ColorPalette& palette);
+  // 30: GDI+ gets Flags, Count and the entries; Count never claims more
+  // entries than the record holds.
+  virtual bool SetPalette(const ColorPalette& palette);
   // 31
   virtual bool GetThumbnail(std::int32_t width, std::int32_t height, Bitmap& target);
+  // 32-34: frame dimensions are GUID texts; a text that is none passes the
+  // all-zero GUID.
+  [[nodiscard]] virtual std::int32_t GetFrameCount(const values::Text& dimension);
+  virtual std::int32_t GetFrameDimensionsList(values::ValueArray<values::Text>& dimensions);
+  virtual bool SelectActiveFrame(const values::Text& dimension, std::int32_t index);
   // 35: GDI+ RotateFlipType.
   virtual bool RotateFlip(std::int32_t type);
+  // 36: one delay per frame, in hundredths of a second (property 0x5100);
+  // false, delays untouched, without that property.
+  virtual bool GetFrameDelays(values::ValueArray<std::int32_t>& delays);
+  // 37-40: property items (EXIF fields and the like). SetPropertyItem
+  // refuses, with InvalidParameter and no GDI+ call, an item whose Length
+  // is negative or larger than its Value.
+  virtual bool GetPropertyItem(std::int32_t id, PropertyItem& item);
+  virtual bool SetPropertyItem(const PropertyItem& item);
+  virtual bool RemovePropertyItem(std::int32_t id);
+  virtual std::int32_t GetPropertyIdList(values::ValueArray<std::int32_t>& ids);
   // 41: scan0 omitted lets GDI+ allocate and clear the pixels.
   virtual bool CreateFromScan0(std::int32_t width, std::int32_t height, std::int32_t stride,
                                std::int32_t format, std::optional<void*> scan0 = std::nullopt);

@@ -63,16 +63,12 @@ class TemporaryFile {
   std::string path_;
 };
 
-// Frame count and each frame's top-left pixel, through the flat interface.
+// Each frame's top-left pixel, frame by frame.
 std::vector<ArgbColor> FrameCorners(Bitmap& bitmap, const char* dimension) {
-  const values::ByteSet guid = values::TextToGuid(Text(dimension));
-  const auto* id = reinterpret_cast<const gdiplus::GUID*>(guid.Data());
-  auto* image = As<gdiplus::GpImage>(bitmap.GetHandle());
-  gdiplus::UINT count = 0;
-  if (gdiplus::Api().GdipImageGetFrameCount(image, id, &count) != gdiplus::Status::Ok) return {};
   std::vector<ArgbColor> corners;
-  for (gdiplus::UINT i = 0; i < count; ++i) {
-    gdiplus::Api().GdipImageSelectActiveFrame(image, id, i);
+  const std::int32_t count = bitmap.GetFrameCount(Text(dimension));
+  for (std::int32_t i = 0; i < count; ++i) {
+    if (!bitmap.SelectActiveFrame(Text(dimension), i)) return {};
     corners.push_back(bitmap.GetPixel(0, 0));
   }
   return corners;
@@ -147,6 +143,64 @@ TEST_F(BitmapOnEngine, SaveAddOutsideAMultiFrameSaveFails) {
   EXPECT_EQ(LastStatus, static_cast<std::int32_t>(gdiplus::Status::WrongState));
   EXPECT_FALSE(bitmap.SaveAdd(EncoderParameters()));  // no save flag
   EXPECT_EQ(LastStatus, static_cast<std::int32_t>(gdiplus::Status::InvalidParameter));
+}
+
+// A frame that accepts property items: libgdiplus refuses them on a bitmap
+// made in memory, so the frame is decoded from PNG bytes of its colour.
+bool DecodedFrame(Bitmap& frame, ArgbColor colour, std::int32_t delay) {
+  Bitmap painted;
+  if (!Paint(painted, 5, 4, [&](std::int32_t, std::int32_t) { return colour; })) return false;
+  if (!frame.CreateFromStream(painted.SaveToBytes(Text(kImageFormatPng)))) return false;
+  PropertyItem item;
+  item.Id = 0x5100;
+  item.Type = 4;
+  item.Length = 4;
+  item.Value = values::ByteSet(&delay, sizeof delay);
+  return frame.SetPropertyItem(item);
+}
+
+TEST_F(BitmapOnEngine, AnAnimatedGifKeepsItsFramesAndDelays) {
+  TemporaryFile file("animation.gif");
+  const std::vector<std::int32_t> delays = {10, 25, 40};
+  std::vector<Bitmap> frames(3);
+  for (std::size_t i = 0; i < frames.size(); ++i) {
+    ASSERT_TRUE(DecodedFrame(frames[i], kFrameColours[i], delays[i]));
+  }
+  ASSERT_TRUE(frames[0].SaveToFile(Text(file.Path()), Text(kGif), SaveFlag(kMultiFrame)));
+  ASSERT_TRUE(frames[0].SaveAddImage(frames[1], SaveFlag(kFrameDimensionTime)));
+  ASSERT_TRUE(frames[0].SaveAddImage(frames[2], SaveFlag(kFrameDimensionTime)));
+  ASSERT_TRUE(frames[0].SaveAdd(SaveFlag(kFlush)));
+
+  Bitmap animation;
+  ASSERT_TRUE(animation.CreateFromFile(Text(file.Path())));
+  values::ValueArray<Text> dimensions;
+  ASSERT_EQ(animation.GetFrameDimensionsList(dimensions), 1);
+  EXPECT_EQ(dimensions[1], Text(kDimensionTime));
+  EXPECT_EQ(animation.GetFrameCount(Text(kDimensionTime)), 3);
+  values::ValueArray<std::int32_t> read;
+  ASSERT_TRUE(animation.GetFrameDelays(read));
+  EXPECT_EQ(read.Elements(), delays);
+  // Reading the delays keeps the frame the caller chose.
+  ASSERT_TRUE(animation.SelectActiveFrame(Text(kDimensionTime), 2));
+  ASSERT_TRUE(animation.GetFrameDelays(read));
+  EXPECT_EQ(read.Count(), 3);
+  EXPECT_EQ(animation.GetPixel(0, 0), kFrameColours[2]);
+
+  // Past the last frame, or along a dimension that is no GUID: refused.
+  EXPECT_FALSE(animation.SelectActiveFrame(Text(kDimensionTime), 3));
+  EXPECT_NE(LastStatus, 0);
+  EXPECT_EQ(animation.GetFrameCount(Text("")), 0);
+  EXPECT_NE(LastStatus, 0);
+}
+
+TEST_F(BitmapOnEngine, APictureWithoutFrameDelaysLeavesTheArrayAlone) {
+  Bitmap bitmap;
+  ASSERT_TRUE(bitmap.CreateFromSize(3, 3));
+  values::ValueArray<std::int32_t> delays({7, 8});
+  EXPECT_FALSE(bitmap.GetFrameDelays(delays));
+  EXPECT_EQ(LastStatus, static_cast<std::int32_t>(gdiplus::Status::PropertyNotFound));
+  EXPECT_EQ(delays.Elements(), (std::vector<std::int32_t>{7, 8}));
+  EXPECT_EQ(bitmap.GetFrameCount(Text(kDimensionPage)), 1);
 }
 
 }  // namespace

@@ -154,4 +154,10 @@ Status GetVisibleClipBounds(GpGraphics* graphics, GpRectF* rect);
 Status GetVisibleClipBoundsI(GpGraphics* graphics, GpRect* rect);
 Status IsVisibleClipEmpty(GpGraphics* graphics, BOOL* result);
 
+// libgdiplus keeps one frame-delay property per frame: 0x5100 of an
+// animation answers every frame's delay, as GDI+'s single property does.
+Status ImageSelectActiveFrame(GpImage* image, const GUID* dimensionID, UINT frameIndex);
+Status GetPropertyItemSize(GpImage* image, PROPID propId, UINT* size);
+Status GetPropertyItem(GpImage* image, PROPID propId, UINT size, PropertyItem* buffer);
+
 }  // namespace charart::gdiplus::adapters

@@ -95,6 +95,12 @@ void* AdapterFor(FunctionId id) {
       return reinterpret_cast<void*>(&GetVisibleClipBoundsI);
     case FunctionId::GdipIsVisibleClipEmpty:
       return reinterpret_cast<void*>(&IsVisibleClipEmpty);
+    case FunctionId::GdipImageSelectActiveFrame:
+      return reinterpret_cast<void*>(&ImageSelectActiveFrame);
+    case FunctionId::GdipGetPropertyItemSize:
+      return reinterpret_cast<void*>(&GetPropertyItemSize);
+    case FunctionId::GdipGetPropertyItem:
+      return reinterpret_cast<void*>(&GetPropertyItem);
     default:
       return FiniteCoordinatesAdapter(id);
   }

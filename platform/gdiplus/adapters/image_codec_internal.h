@@ -18,4 +18,7 @@ bool BeginsMultiFrameSave(const CLSID* clsidEncoder, const EncoderParameters* pa
 Status BeginMultiFrameSaveToStream(GpImage* image, IStream* stream, const CLSID* clsidEncoder,
                                    const EncoderParameters* params);
 
+// Drops what the frame-delay adapters remember of a disposed image.
+void ForgetActiveFrame(GpImage* image);
+
 }  // namespace charart::gdiplus::adapters

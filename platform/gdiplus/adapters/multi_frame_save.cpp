@@ -293,6 +293,7 @@ Status DisposeImage(GpImage* image) {
       }
     }
   }
+  ForgetActiveFrame(image);
   return raw(image);
 }
 
