@@ -29,6 +29,7 @@
 #include <memory>
 #include <optional>
 
+#include "imaging/core/effect.h"
 #include "imaging/core/gdiplus_object.h"
 #include "imaging/core/memory_stream.h"
 #include "imaging/core/records.h"
@@ -167,6 +168,22 @@ class Bitmap : public GdiplusObject {
   [[nodiscard]] virtual ArgbColor GetPixel(std::int32_t x, std::int32_t y);
   virtual bool SetPixel(std::int32_t x, std::int32_t y, ArgbColor color);
   virtual bool SetResolution(float dpiX, float dpiY);
+  // 57: frees the effect's previous auxiliary data with GdipFree, applies it
+  // to `area` (left, top, right, bottom) or the whole bitmap, and leaves the
+  // new auxiliary data with the effect.
+  virtual bool ApplyEffect(Effect& effect, std::optional<gdiplus::RECT> area = std::nullopt);
+  // 58: the picture rotated by `angle` degrees (clockwise) about its centre
+  // into a new 32-bit ARGB bitmap handed to `target` (which may be this
+  // bitmap), on a canvas of `size` or GetRotatedSize's; the canvas is
+  // cleared or filled with `background` first.
+  virtual bool Rotate(float angle, Bitmap& target,
+                      std::optional<ArgbColor> background = std::nullopt,
+                      std::optional<std::int32_t> interpolation = std::nullopt,
+                      std::optional<SizeF> size = std::nullopt);
+  // 59: the canvas a rotation by whole degrees needs, measured between the
+  // centres of the corner pixels. LastStatus is not touched.
+  virtual void GetRotatedSize(float width, float height, std::int32_t angle, float& newWidth,
+                              float& newHeight);
 
   Handle imageHandle = 0;
   std::unique_ptr<MemoryStream> imageStream;

@@ -73,6 +73,11 @@
   X(Status, GdipGetPropertyIdList, (GpImage* image, UINT count, PROPID* list))                    \
   /* effects and the matrix steps of free rotation */                                             \
   X(Status, GdipBitmapApplyEffect, (GpBitmap* bitmap, CGpEffect* effect, RECT* roi, BOOL useAuxData, void** auxData, INT* auxDataSize)) \
+  X(Status, GdipCreateEffect, (const GUID* guid, CGpEffect** effect))                            \
+  X(Status, GdipDeleteEffect, (CGpEffect* effect))                                                \
+  X(Status, GdipGetEffectParameterSize, (CGpEffect* effect, UINT* size))                          \
+  X(Status, GdipSetEffectParameters, (CGpEffect* effect, const void* params, UINT size))          \
+  X(Status, GdipGetEffectParameters, (CGpEffect* effect, UINT* size, void* params))               \
   X(Status, GdipCreateMatrix, (GpMatrix** matrix))                                                \
   X(Status, GdipTranslateMatrix, (GpMatrix* matrix, REAL offsetX, REAL offsetY, INT order))       \
   X(Status, GdipRotateMatrix, (GpMatrix* matrix, REAL angle, INT order))                          \

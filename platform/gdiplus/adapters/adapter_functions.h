@@ -160,4 +160,14 @@ Status ImageSelectActiveFrame(GpImage* image, const GUID* dimensionID, UINT fram
 Status GetPropertyItemSize(GpImage* image, PROPID propId, UINT* size);
 Status GetPropertyItem(GpImage* image, PROPID propId, UINT size, PropertyItem* buffer);
 
+// libgdiplus has no effects: the effect objects and their application to a
+// bitmap's locked pixels are computed here.
+Status CreateEffect(const GUID* guid, CGpEffect** effect);
+Status DeleteEffect(CGpEffect* effect);
+Status GetEffectParameterSize(CGpEffect* effect, UINT* size);
+Status SetEffectParameters(CGpEffect* effect, const void* params, UINT size);
+Status GetEffectParameters(CGpEffect* effect, UINT* size, void* params);
+Status BitmapApplyEffect(GpBitmap* bitmap, CGpEffect* effect, RECT* roi, BOOL useAuxData,
+                         void** auxData, INT* auxDataSize);
+
 }  // namespace charart::gdiplus::adapters

@@ -101,6 +101,18 @@ void* AdapterFor(FunctionId id) {
       return reinterpret_cast<void*>(&GetPropertyItemSize);
     case FunctionId::GdipGetPropertyItem:
       return reinterpret_cast<void*>(&GetPropertyItem);
+    case FunctionId::GdipCreateEffect:
+      return reinterpret_cast<void*>(&CreateEffect);
+    case FunctionId::GdipDeleteEffect:
+      return reinterpret_cast<void*>(&DeleteEffect);
+    case FunctionId::GdipGetEffectParameterSize:
+      return reinterpret_cast<void*>(&GetEffectParameterSize);
+    case FunctionId::GdipSetEffectParameters:
+      return reinterpret_cast<void*>(&SetEffectParameters);
+    case FunctionId::GdipGetEffectParameters:
+      return reinterpret_cast<void*>(&GetEffectParameters);
+    case FunctionId::GdipBitmapApplyEffect:
+      return reinterpret_cast<void*>(&BitmapApplyEffect);
     default:
       return FiniteCoordinatesAdapter(id);
   }
