@@ -85,8 +85,8 @@ TEST_F(BitmapOnEngine, APaletteClaimingMoreEntriesThanItHoldsPassesOnlyThoseItHo
 }
 
 // The bytes of a JPEG whose APP1 segment holds a small EXIF block: Make
-// "charart" (ASCII) and Orientation 3 (SHORT), little-endian.
-std::vector<std::uint8_t> JpegWithExif() {
+// "charart" (ASCII) and Orientation 3 (SHORT), in either byte order.
+std::vector<std::uint8_t> JpegWithExif(bool littleEndian = true) {
   Bitmap bitmap;
   if (!bitmap.CreateFromSize(8, 8)) return {};
   const ByteSet jpeg = bitmap.SaveToBytes(Text(kJpeg));
@@ -98,6 +98,14 @@ std::vector<std::uint8_t> JpegWithExif() {
       0x12, 0x01, 3,   0,   1,   0,   0,   0, 3,  0, 0, 0,  // Orientation 3
       0,    0,    0,   0,                                   // no next IFD
       'c',  'h',  'a', 'r', 'a', 'r', 't', 0};
+  if (!littleEndian) {
+    tiff = {'M',  'M',  0,   42,  0,   0,   0,   8,               // header, IFD at 8
+            0,    2,                                              // two entries
+            0x01, 0x0F, 0,   2,   0,   0,   0,   8, 0, 0, 0, 38,  // Make at 38
+            0x01, 0x12, 0,   3,   0,   0,   0,   1, 0, 3, 0, 0,   // Orientation 3
+            0,    0,    0,   0,                                   // no next IFD
+            'c',  'h',  'a', 'r', 'a', 'r', 't', 0};
+  }
   std::vector<std::uint8_t> out = {0xFF, 0xD8, 0xFF, 0xE1};
   const std::size_t length = 2 + 6 + tiff.size();
   out.push_back(static_cast<std::uint8_t>(length >> 8));
@@ -206,6 +214,22 @@ TEST_F(ExifJpeg, AnItemLongerThanItsValueIsRefusedBeforeGdiplusReadsIt) {
   }
   PropertyItem absent;
   EXPECT_FALSE(picture_.GetPropertyItem(0x010E, absent));
+}
+
+TEST_F(BitmapOnEngine, ExifFieldsAreReadWhenAJpegIsDecodedFromBytes) {
+  for (const bool little : {true, false}) {
+    SCOPED_TRACE(little ? "little-endian" : "big-endian");
+    Bitmap picture;
+    ASSERT_TRUE(picture.CreateFromStream(ByteSet(JpegWithExif(little))));
+    PropertyItem make;
+    ASSERT_TRUE(picture.GetPropertyItem(0x010F, make));
+    EXPECT_EQ(make.Type, 2);
+    EXPECT_EQ(make.Value, ByteSet("charart", 8));
+    PropertyItem orientation;
+    ASSERT_TRUE(picture.GetPropertyItem(0x0112, orientation));
+    EXPECT_EQ(orientation.Type, 3);
+    EXPECT_EQ(orientation.Value, ByteSet(std::vector<std::uint8_t>{3, 0}));
+  }
 }
 
 }  // namespace

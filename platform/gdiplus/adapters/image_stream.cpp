@@ -4,7 +4,9 @@
 // this thread for the duration of one call and drive it through its interface
 // table. libgdiplus decodes the whole picture inside the load call (measured
 // for PNG, BMP, GIF, JPEG and TIFF), so the stream is not touched afterwards.
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "platform/gdiplus/adapters/adapter_functions.h"
 #include "platform/gdiplus/adapters/adapters.h"
@@ -142,6 +144,22 @@ std::int64_t Size() {
   return total < 0 ? -1 : total - static_cast<std::int64_t>(t_bound->base);
 }
 
+// The picture's first bytes (where a JPEG keeps its EXIF block), read from
+// where the load began; the stream's position is left as the load left it.
+std::vector<std::uint8_t> Head(IStream* stream) {
+  constexpr std::int64_t kHead = 256 * 1024;
+  std::uint64_t position = 0;
+  if (t_bound == nullptr || !Position(stream, position)) return {};
+  const std::int64_t available = StreamSize(stream) - static_cast<std::int64_t>(t_bound->base);
+  if (available < 4 || !SeekTo(stream, t_bound->base)) return {};
+  std::vector<std::uint8_t> head(static_cast<std::size_t>(std::min(available, kHead)));
+  std::uint32_t read = 0;
+  win32::VtblOf(stream)->Read(stream, head.data(), static_cast<std::uint32_t>(head.size()), &read);
+  head.resize(read);
+  SeekTo(stream, position);
+  return head;
+}
+
 Status Load(IStream* stream, GpBitmap** bitmap) {
   static const auto load = Raw<LoadFromDelegate>("GdipLoadImageFromDelegate_linux");
   if (load == nullptr) return Status::NotImplemented;
@@ -150,6 +168,7 @@ Status Load(IStream* stream, GpBitmap** bitmap) {
   GpImage* image = nullptr;
   const Status status = load(&GetHeader, &GetBytes, &PutBytes, &Seek, &Close, &Size, &image);
   *bitmap = status == Status::Ok ? reinterpret_cast<GpBitmap*>(image) : nullptr;
+  if (status == Status::Ok) AddExifProperties(image, Head(stream));
   return status;
 }
 
