@@ -170,4 +170,8 @@ Status GetEffectParameters(CGpEffect* effect, UINT* size, void* params);
 Status BitmapApplyEffect(GpBitmap* bitmap, CGpEffect* effect, RECT* roi, BOOL useAuxData,
                          void** auxData, INT* auxDataSize);
 
+// libgdiplus leaks the value of the last item it removes: the value is
+// emptied first.
+Status RemovePropertyItem(GpImage* image, PROPID propId);
+
 }  // namespace charart::gdiplus::adapters

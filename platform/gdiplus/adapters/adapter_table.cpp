@@ -113,6 +113,8 @@ void* AdapterFor(FunctionId id) {
       return reinterpret_cast<void*>(&GetEffectParameters);
     case FunctionId::GdipBitmapApplyEffect:
       return reinterpret_cast<void*>(&BitmapApplyEffect);
+    case FunctionId::GdipRemovePropertyItem:
+      return reinterpret_cast<void*>(&RemovePropertyItem);
     default:
       return FiniteCoordinatesAdapter(id);
   }
