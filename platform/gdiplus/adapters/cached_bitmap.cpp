@@ -2,6 +2,7 @@
 
 #include "platform/gdiplus/adapters/adapter_functions.h"
 #include "platform/gdiplus/adapters/adapters.h"
+#include "platform/gdiplus/adapters/graphics_geometry.h"
 
 namespace charart::gdiplus::adapters {
 namespace {
@@ -11,22 +12,8 @@ constexpr INT kImageTypeBitmap = 1;
 // Whether the graphics' world transform only moves: a cached bitmap is drawn
 // pixel for pixel and cannot be scaled, rotated or sheared.
 Status WorldIsTranslation(GpGraphics* graphics, bool& translation) {
-  using GetMatrixElements = Status (*)(const GpMatrix*, REAL*);
-  static const auto create = Raw<decltype(FunctionTable::GdipCreateMatrix)>("GdipCreateMatrix");
-  static const auto remove = Raw<decltype(FunctionTable::GdipDeleteMatrix)>("GdipDeleteMatrix");
-  static const auto get =
-      Raw<decltype(FunctionTable::GdipGetWorldTransform)>("GdipGetWorldTransform");
-  static const auto elements = Raw<GetMatrixElements>("GdipGetMatrixElements");
-  if (create == nullptr || remove == nullptr || get == nullptr || elements == nullptr) {
-    return Status::NotImplemented;
-  }
-  GpMatrix* matrix = nullptr;
-  Status status = create(&matrix);
-  if (status != Status::Ok) return status;
-  REAL m[6] = {};
-  status = get(graphics, matrix);
-  if (status == Status::Ok) status = elements(matrix, m);
-  remove(matrix);
+  REAL m[6];
+  const Status status = ReadWorldTransform(graphics, m);
   translation = m[0] == 1 && m[1] == 0 && m[2] == 0 && m[3] == 1;
   return status;
 }

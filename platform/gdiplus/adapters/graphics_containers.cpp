@@ -14,25 +14,10 @@
 
 #include "platform/gdiplus/adapters/adapter_functions.h"
 #include "platform/gdiplus/adapters/adapters.h"
+#include "platform/gdiplus/adapters/graphics_geometry.h"
 
 namespace charart::gdiplus::adapters {
 namespace {
-
-// Device pixels per unit at `dpi` (world, display and pixel are pixels).
-double PixelsPer(INT unit, double dpi) {
-  switch (unit) {
-    case 3:
-      return dpi / 72.0;
-    case 4:
-      return dpi;
-    case 5:
-      return dpi / 300.0;
-    case 6:
-      return dpi / 25.4;
-    default:
-      return 1.0;
-  }
-}
 
 bool Finite(const GpRectF& r) {
   return std::isfinite(r.X) && std::isfinite(r.Y) && std::isfinite(r.Width) &&
@@ -73,8 +58,8 @@ Status BeginContainer(GpGraphics* graphics, const GpRectF* dstRect, const GpRect
   if (status == Status::Ok) status = dpiY(graphics, &ydpi);
   if (status != Status::Ok) return status;
   // Source units to destination units, then destination units to page units.
-  const double fx = PixelsPer(unit, xdpi) / PixelsPer(page, xdpi);
-  const double fy = PixelsPer(unit, ydpi) / PixelsPer(page, ydpi);
+  const double fx = PixelsPerUnit(unit, xdpi) / PixelsPerUnit(page, xdpi);
+  const double fy = PixelsPerUnit(unit, ydpi) / PixelsPerUnit(page, ydpi);
   const double sx = dstRect->Width / srcRect->Width * fx;
   const double sy = dstRect->Height / srcRect->Height * fy;
   const double dx = dstRect->X * fx - srcRect->X * sx;

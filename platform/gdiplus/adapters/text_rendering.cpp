@@ -15,6 +15,7 @@
 
 #include "platform/gdiplus/adapters/adapter_functions.h"
 #include "platform/gdiplus/adapters/adapters.h"
+#include "platform/gdiplus/adapters/graphics_geometry.h"
 
 namespace charart::gdiplus::adapters {
 namespace {
@@ -132,22 +133,6 @@ class HintScope {
   void* saved_ = nullptr;
 };
 
-// Device pixels per font unit (world and pixel units are pixels).
-double PixelsPerFontUnit(INT unit, double dpi) {
-  switch (unit) {
-    case 3:
-      return dpi / 72.0;
-    case 4:
-      return dpi;
-    case 5:
-      return dpi / 300.0;
-    case 6:
-      return dpi / 25.4;
-    default:
-      return 1.0;
-  }
-}
-
 // The font's ascent in the graphics' pixels: where the base line lies below
 // the top of a line.
 Status AscentOf(GpGraphics* graphics, const GpFont* font, double& ascent) {
@@ -182,7 +167,7 @@ Status AscentOf(GpGraphics* graphics, const GpFont* font, double& ascent) {
   remove(fam);
   if (status != Status::Ok) return status;
   if (emHeight == 0) return Status::GenericError;
-  ascent = emSize * PixelsPerFontUnit(u, resolution) * cellAscent / emHeight;
+  ascent = emSize * PixelsPerUnit(u, resolution) * cellAscent / emHeight;
   return Status::Ok;
 }
 

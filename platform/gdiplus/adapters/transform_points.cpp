@@ -2,6 +2,7 @@
 
 #include "platform/gdiplus/adapters/adapter_functions.h"
 #include "platform/gdiplus/adapters/adapters.h"
+#include "platform/gdiplus/adapters/graphics_geometry.h"
 
 namespace charart::gdiplus::adapters {
 namespace {
@@ -37,40 +38,9 @@ struct Affine {
   }
 };
 
-// Device pixels per page unit at `dpi` (display and world units are pixels
-// on a screen or bitmap; there are no printers here).
-double PixelsPerUnit(INT unit, double dpi) {
-  switch (unit) {
-    case 3:  // point
-      return dpi / 72.0;
-    case 4:  // inch
-      return dpi;
-    case 5:  // document
-      return dpi / 300.0;
-    case 6:  // millimetre
-      return dpi / 25.4;
-    default:  // world, display, pixel
-      return 1.0;
-  }
-}
-
 Status WorldMap(GpGraphics* graphics, Affine& world) {
-  using GetMatrixElements = Status (*)(const GpMatrix*, REAL*);
-  static const auto create = Raw<decltype(FunctionTable::GdipCreateMatrix)>("GdipCreateMatrix");
-  static const auto remove = Raw<decltype(FunctionTable::GdipDeleteMatrix)>("GdipDeleteMatrix");
-  static const auto get =
-      Raw<decltype(FunctionTable::GdipGetWorldTransform)>("GdipGetWorldTransform");
-  static const auto elements = Raw<GetMatrixElements>("GdipGetMatrixElements");
-  if (create == nullptr || remove == nullptr || get == nullptr || elements == nullptr) {
-    return Status::NotImplemented;
-  }
-  GpMatrix* matrix = nullptr;
-  Status status = create(&matrix);
-  if (status != Status::Ok) return status;
-  REAL m[6] = {1, 0, 0, 1, 0, 0};
-  status = get(graphics, matrix);
-  if (status == Status::Ok) status = elements(matrix, m);
-  remove(matrix);
+  REAL m[6];
+  const Status status = ReadWorldTransform(graphics, m);
   world = Affine{m[0], m[1], m[2], m[3], m[4], m[5]};
   return status;
 }
