@@ -170,6 +170,16 @@ Status GetEffectParameters(CGpEffect* effect, UINT* size, void* params);
 Status BitmapApplyEffect(GpBitmap* bitmap, CGpEffect* effect, RECT* roi, BOOL useAuxData,
                          void** auxData, INT* auxDataSize);
 
+// libgdiplus clears a new ARGB bitmap's pixels, premultiplies all of them
+// into a copy for the first graphics and converts all of them back before a
+// clone: fresh pixels come from zero pages, the copy of pixels known to be
+// zero is zero pages too, and a clone converts only its area
+// (canvas_memory.cpp).
+Status CreateBitmapFromScan0(INT width, INT height, INT stride, PixelFormat format, BYTE* scan0,
+                             GpBitmap** bitmap);
+Status GetImageGraphicsContext(GpImage* image, GpGraphics** graphics);
+Status BitmapSetPixel(GpBitmap* bitmap, INT x, INT y, ARGB color);
+
 // libgdiplus leaks the value of the last item it removes: the value is
 // emptied first.
 Status RemovePropertyItem(GpImage* image, PROPID propId);

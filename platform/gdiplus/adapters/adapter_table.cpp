@@ -115,6 +115,12 @@ void* AdapterFor(FunctionId id) {
       return reinterpret_cast<void*>(&BitmapApplyEffect);
     case FunctionId::GdipRemovePropertyItem:
       return reinterpret_cast<void*>(&RemovePropertyItem);
+    case FunctionId::GdipCreateBitmapFromScan0:
+      return reinterpret_cast<void*>(&CreateBitmapFromScan0);
+    case FunctionId::GdipGetImageGraphicsContext:
+      return reinterpret_cast<void*>(&GetImageGraphicsContext);
+    case FunctionId::GdipBitmapSetPixel:
+      return reinterpret_cast<void*>(&BitmapSetPixel);
     default:
       return FiniteCoordinatesAdapter(id);
   }

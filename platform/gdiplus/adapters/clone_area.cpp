@@ -6,6 +6,7 @@
 
 #include "platform/gdiplus/adapters/adapter_functions.h"
 #include "platform/gdiplus/adapters/adapters.h"
+#include "platform/gdiplus/adapters/canvas_memory.h"
 
 namespace charart::gdiplus::adapters {
 namespace {
@@ -39,7 +40,8 @@ Status CloneBitmapAreaI(INT x, INT y, INT width, INT height, PixelFormat format,
   if (raw == nullptr) return Status::NotImplemented;
   if (src == nullptr || dst == nullptr) return Status::InvalidParameter;
   if (!Inside(src, x, y, width, height)) return Status::InvalidParameter;
-  return raw(x, y, width, height, format, src, dst);
+  return CloneDrawnArea(x, y, width, height, src,
+                        [&] { return raw(x, y, width, height, format, src, dst); });
 }
 
 Status CloneBitmapArea(REAL x, REAL y, REAL width, REAL height, PixelFormat format, GpBitmap* src,
@@ -48,7 +50,10 @@ Status CloneBitmapArea(REAL x, REAL y, REAL width, REAL height, PixelFormat form
   if (raw == nullptr) return Status::NotImplemented;
   if (src == nullptr || dst == nullptr) return Status::InvalidParameter;
   if (!Inside(src, x, y, width, height)) return Status::InvalidParameter;
-  return raw(x, y, width, height, format, src, dst);
+  // libgdiplus clones the area that the integer parts name.
+  return CloneDrawnArea(static_cast<INT>(x), static_cast<INT>(y), static_cast<INT>(width),
+                        static_cast<INT>(height), src,
+                        [&] { return raw(x, y, width, height, format, src, dst); });
 }
 
 }  // namespace charart::gdiplus::adapters

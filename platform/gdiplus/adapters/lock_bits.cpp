@@ -12,6 +12,7 @@
 
 #include "platform/gdiplus/adapters/adapter_functions.h"
 #include "platform/gdiplus/adapters/adapters.h"
+#include "platform/gdiplus/adapters/canvas_memory.h"
 
 namespace charart::gdiplus::adapters {
 namespace {
@@ -37,6 +38,7 @@ Status BitmapLockBits(GpBitmap* bitmap, const GpRect* rect, UINT flags, PixelFor
   static const auto raw = Raw<decltype(FunctionTable::GdipBitmapLockBits)>("GdipBitmapLockBits");
   if (raw == nullptr) return Status::NotImplemented;
   if (bitmap == nullptr || data == nullptr) return Status::InvalidParameter;
+  NoteLockedBits(bitmap, flags);
   auto lock = std::make_unique<PrivateLock>();
   if ((flags & kUserInputBuffer) != 0) {
     lock->Public().Scan0 = data->Scan0;

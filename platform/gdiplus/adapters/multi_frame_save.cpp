@@ -17,6 +17,7 @@
 
 #include "platform/gdiplus/adapters/adapter_functions.h"
 #include "platform/gdiplus/adapters/adapters.h"
+#include "platform/gdiplus/adapters/canvas_memory.h"
 #include "platform/gdiplus/adapters/frame_stitching.h"
 #include "platform/gdiplus/adapters/image_codec_internal.h"
 #include "platform/win32/code_pages.h"
@@ -294,6 +295,7 @@ Status DisposeImage(GpImage* image) {
     }
   }
   ForgetActiveFrame(image);
+  ForgetZeroBitmap(image);
   return raw(image);
 }
 
