@@ -292,7 +292,7 @@ TEST_F(PenOnEngine, CustomCapsAreCopiedBothWays) {
   ASSERT_TRUE(pen.SetCustomEndCap(arrow));
   EXPECT_EQ(pen.GetStartCap(), kLineCapCustom);
   EXPECT_EQ(pen.GetEndCap(), kLineCapCustom);
-  testsupport::RawObject start(0, [](Handle) {});
+  testsupport::RawObject start(0, &testsupport::DeleteCustomLineCap);  // the copy is ours
   ASSERT_TRUE(pen.GetCustomStartCap(start));
   EXPECT_NE(start.GetHandle(), 0u);
   EXPECT_NE(start.GetHandle(), arrow.GetHandle()) << "a copy";

@@ -113,11 +113,13 @@ RawObject MakeArrowCap(float height, float width) {
   static const auto create = RawFunction<CreateArrow>("GdipCreateAdjustableArrowCap");
   void* cap = nullptr;
   if (create == nullptr || create(height, width, 1, &cap) != Status::Ok) return RawObject();
-  return RawObject(reinterpret_cast<Handle>(cap), [](Handle h) {
-    using DeleteCap = Status (*)(GpCustomLineCap*);
-    static const auto remove = RawFunction<DeleteCap>("GdipDeleteCustomLineCap");
-    if (remove != nullptr) remove(imaging::As<GpCustomLineCap>(h));
-  });
+  return RawObject(reinterpret_cast<Handle>(cap), &DeleteCustomLineCap);
+}
+
+void DeleteCustomLineCap(Handle cap) {
+  using DeleteCap = Status (*)(GpCustomLineCap*);
+  static const auto remove = RawFunction<DeleteCap>("GdipDeleteCustomLineCap");
+  if (remove != nullptr && cap != 0) remove(imaging::As<GpCustomLineCap>(cap));
 }
 
 std::array<float, 6> MatrixElements(const imaging::GdiplusObject& matrix) {

@@ -64,6 +64,8 @@ RawObject MakeRectanglePath(float x, float y, float width, float height);
 RawObject InstalledFontCollection();
 // An adjustable arrow cap (a custom line cap).
 RawObject MakeArrowCap(float height, float width);
+// Deletes a custom line cap; the releaser for caps GDI+ hands out.
+void DeleteCustomLineCap(imaging::Handle cap);
 // A matrix's six elements m11, m12, m21, m22, dx, dy.
 std::array<float, 6> MatrixElements(const imaging::GdiplusObject& matrix);
 // Where the matrix takes the point (x, y).
