@@ -9,6 +9,7 @@
 #include "engine/character_art.h"
 #include "engine/engine_session.h"
 #include "engine/text_renderer.h"
+#include "platform/fonts/font_setup.h"
 #include "platform/forms/file_writer.h"
 #include "values/conversions.h"
 
@@ -40,6 +41,28 @@ std::string PngPathFor(const std::string& path, int number) {
   const std::string stem = hasExtension ? path.substr(0, dot) : path;
   const std::string extension = hasExtension ? path.substr(dot) : ".png";
   return stem + "-" + std::to_string(number) + extension;
+}
+
+std::u16string WideOf(const std::string& utf8) {
+  const values::ByteSet wide = values::TextToWideGbk(values::Gbk(utf8));
+  std::u16string units(wide.Wide(), static_cast<std::size_t>(wide.Length() / 2));
+  if (const auto end = units.find(u'\0'); end != std::u16string::npos) units.resize(end);
+  return units;
+}
+
+// One text known before GDI+ starts: fontconfig is set up lean when the Song
+// face alone draws it in the requested family (platform/fonts decides), on a
+// thread of its own while the engine's library loads.
+void PreferLeanFonts(const CliOptions& options, const std::string& text) {
+  // Far longer than the canvas holds: refused before any font is needed.
+  constexpr std::size_t kMostBytes = 40000;
+  if (text.size() > kMostBytes || CheckUtf8(text) || FirstCharacterWithoutGbk(text)) return;
+  std::u16string family;
+  if (options.font) {
+    if (CheckUtf8(*options.font) || FirstCharacterWithoutGbk(*options.font)) return;
+    family = WideOf(*options.font);
+  }
+  fonts::UseLeanFontSetupInBackground(std::move(family), WideOf(text));
 }
 
 class Converter {
@@ -143,6 +166,10 @@ int RunCli(const CliOptions& options, std::istream& in, std::ostream& out, std::
   Converter converter(options, out, err);
   if (!converter.Prepare()) return kExitBadInput;
 
+  std::string wordsText;
+  for (const auto& word : options.words) wordsText += (wordsText.empty() ? "" : " ") + word;
+  if (!options.words.empty()) PreferLeanFonts(options, wordsText);
+
   engine::EngineSession session;
   if (!session.Started()) {
     err << "charart-cli: " << session.Problem() << "\n";
@@ -153,11 +180,7 @@ int RunCli(const CliOptions& options, std::istream& in, std::ostream& out, std::
     return kExitBadInput;
   }
 
-  if (!options.words.empty()) {
-    std::string text;
-    for (const auto& word : options.words) text += (text.empty() ? "" : " ") + word;
-    return converter.Convert(text, 0, false);
-  }
+  if (!options.words.empty()) return converter.Convert(wordsText, 0, false);
   int status = kExitOk;
   std::string line;
   int number = 0;

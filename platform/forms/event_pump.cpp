@@ -1,6 +1,5 @@
 #include "platform/forms/event_pump.h"
 
-#include <QCoreApplication>
 #include <atomic>
 #include <utility>
 
@@ -8,6 +7,7 @@ namespace charart::forms {
 namespace {
 
 std::atomic<std::int64_t> g_pumps{0};
+std::atomic<void (*)()> g_dispatch{nullptr};
 
 std::function<void()>& Observer() {
   static std::function<void()> observer;
@@ -20,7 +20,11 @@ void PumpEvents() {
   g_pumps.fetch_add(1, std::memory_order_relaxed);
   // A copy: the observer may replace itself.
   if (const auto observer = Observer()) observer();
-  if (QCoreApplication::instance() != nullptr) QCoreApplication::processEvents();
+  if (const auto dispatch = g_dispatch.load()) dispatch();
+}
+
+void SetEventDispatch(void (*dispatch)()) {
+  g_dispatch.store(dispatch);
 }
 
 std::int64_t PumpCount() {

@@ -12,6 +12,11 @@ namespace charart::forms {
 // handler included.
 void PumpEvents();
 
+// The window run time's dispatch of pending events, installed while its
+// Application exists; null when nothing dispatches. Programs without windows
+// never load the window system.
+void SetEventDispatch(void (*dispatch)());
+
 // For tests: how many times PumpEvents has run in this process.
 [[nodiscard]] std::int64_t PumpCount();
 

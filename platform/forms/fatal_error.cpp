@@ -2,10 +2,6 @@
 
 #include <unistd.h>
 
-#include <QApplication>
-#include <QMessageBox>
-#include <QString>
-#include <QThread>
 #include <atomic>
 #include <cinttypes>
 #include <cstdio>
@@ -18,16 +14,7 @@ namespace {
 // Set by the first fatal error; a second one (say, memory running out while
 // the first is shown) only writes its text and ends the program.
 std::atomic<bool> g_ending{false};
-
-// A window system the user can see. The offscreen and minimal platforms of
-// headless runs have none: a box there would wait for a click forever.
-bool CanShowBox() {
-  auto* application = qobject_cast<QApplication*>(QCoreApplication::instance());
-  if (application == nullptr || QThread::currentThread() != application->thread()) return false;
-  const QString platform = QGuiApplication::platformName();
-  return !platform.isEmpty() && platform != QLatin1String("offscreen") &&
-         !platform.startsWith(QLatin1String("minimal"));
-}
+std::atomic<void (*)(const char*, std::size_t)> g_errorBox{nullptr};
 
 // Writes straight to the descriptor: no allocation, nothing left in a buffer.
 void WriteToStderr(const char* text, std::size_t length) {
@@ -52,14 +39,15 @@ void WriteToStderr(const char* text, std::size_t length) {
   std::fflush(nullptr);
   WriteToStderr(text, length);
   WriteToStderr("\n", 1);
-  if (first && CanShowBox()) {
-    QMessageBox::critical(nullptr, QStringLiteral("错误"),
-                          QString::fromUtf8(text, static_cast<qsizetype>(length)));
-  }
+  if (const auto box = g_errorBox.load(); first && box != nullptr) box(text, length);
   std::_Exit(1);
 }
 
 }  // namespace
+
+void SetErrorBox(void (*show)(const char* text, std::size_t length)) {
+  g_errorBox.store(show);
+}
 
 std::string FatalErrorText(std::int32_t number, std::string_view message) {
   std::string text = "运行时出错!\n\n错误代码：";

@@ -3,6 +3,7 @@
 // program. Never returns.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -18,6 +19,11 @@ inline constexpr std::string_view kIndexBelowOneMessage = "数组成员引用下
 
 // "分配 <bytes> 字节内存失败!", shown, then exit(1).
 [[noreturn]] void OutOfMemory(std::int64_t bytes);
+
+// The window run time's error box, installed while its Application exists:
+// shows `text` (UTF-8) when a window system the user can see is up. Without
+// it the text goes to stderr only.
+void SetErrorBox(void (*show)(const char* text, std::size_t length));
 
 // The texts FatalError and OutOfMemory show, for tests.
 std::string FatalErrorText(std::int32_t number, std::string_view message);

@@ -7,10 +7,12 @@
 #include <QFont>
 #include <QLineEdit>
 #include <QMargins>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QStringList>
+#include <QThread>
 #include <QWidget>
 #include <algorithm>
 #include <map>
@@ -18,6 +20,8 @@
 
 #include "platform/fonts/font_setup.h"
 #include "platform/forms/busy_scope.h"
+#include "platform/forms/event_pump.h"
+#include "platform/forms/fatal_error.h"
 #include "platform/win32/code_pages.h"
 
 namespace charart::forms {
@@ -201,6 +205,32 @@ QWidget* BuildControl(const ControlDescription& control, QWidget* parent) {
 
 }  // namespace
 
+namespace {
+
+// The event pump's dispatch while the application exists.
+void DispatchPendingEvents() {
+  if (QCoreApplication::instance() != nullptr) QCoreApplication::processEvents();
+}
+
+// A window system the user can see. The offscreen and minimal platforms of
+// headless runs have none: a box there would wait for a click forever.
+bool CanShowBox() {
+  auto* application = qobject_cast<QApplication*>(QCoreApplication::instance());
+  if (application == nullptr || QThread::currentThread() != application->thread()) return false;
+  const QString platform = QGuiApplication::platformName();
+  return !platform.isEmpty() && platform != QLatin1String("offscreen") &&
+         !platform.startsWith(QLatin1String("minimal"));
+}
+
+// The fatal errors' box, caption "错误".
+void ShowErrorBox(const char* text, std::size_t length) {
+  if (!CanShowBox()) return;
+  QMessageBox::critical(nullptr, QStringLiteral("错误"),
+                        QString::fromUtf8(text, static_cast<qsizetype>(length)));
+}
+
+}  // namespace
+
 struct Application::Impl {
   std::unique_ptr<QApplication> application;
 };
@@ -208,9 +238,14 @@ struct Application::Impl {
 Application::Application(int& argc, char** argv) : impl_(std::make_unique<Impl>()) {
   fonts::EnsureFontAliases();
   impl_->application = std::make_unique<QApplication>(argc, argv);
+  SetEventDispatch(&DispatchPendingEvents);
+  SetErrorBox(&ShowErrorBox);
 }
 
-Application::~Application() = default;
+Application::~Application() {
+  SetErrorBox(nullptr);
+  SetEventDispatch(nullptr);
+}
 
 struct Window::Impl {
   Window* self = nullptr;

@@ -30,13 +30,16 @@ class Library {
   void* Handle() {
     std::call_once(opened_, [this] {
       // CHARART_GDIPLUS_LIBRARY names another build of the engine (or, in
-      // tests, none at all); otherwise the system's libgdiplus.
+      // tests, none at all); otherwise the system's libgdiplus. Lazy: an
+      // imported function is looked up when first called (except in the
+      // libraries built to bind everything at load), not all at once.
+      constexpr int kMode = RTLD_LAZY | RTLD_LOCAL;
       if (const char* path = std::getenv("CHARART_GDIPLUS_LIBRARY"); path != nullptr) {
-        handle_ = dlopen(path, RTLD_NOW | RTLD_LOCAL);
+        handle_ = dlopen(path, kMode);
         return;
       }
-      handle_ = dlopen("libgdiplus.so.0", RTLD_NOW | RTLD_LOCAL);
-      if (handle_ == nullptr) handle_ = dlopen("libgdiplus.so", RTLD_NOW | RTLD_LOCAL);
+      handle_ = dlopen("libgdiplus.so.0", kMode);
+      if (handle_ == nullptr) handle_ = dlopen("libgdiplus.so", kMode);
     });
     return simulateMissing_.load() ? nullptr : handle_;
   }

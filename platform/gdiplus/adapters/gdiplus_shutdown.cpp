@@ -28,11 +28,8 @@
 #include <unistd.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <mutex>
-#include <string>
 
 #include "platform/gdiplus/adapters/adapter_functions.h"
 #include "platform/gdiplus/adapters/adapters.h"
@@ -58,26 +55,41 @@ void LeaveFontconfigRunning() {}
 
 #if CHARART_CAN_REDIRECT_IMPORTS
 
-// Whether the mapping that holds `address` is writable now, from
-// /proc/self/maps.
-bool IsWritable(const void* address) {
-  const auto target = reinterpret_cast<std::uintptr_t>(address);
-  std::ifstream maps("/proc/self/maps");
-  std::string line;
-  while (std::getline(maps, line)) {
-    unsigned long start = 0;
-    unsigned long end = 0;
-    char permissions[5] = {};
-    if (std::sscanf(line.c_str(), "%lx-%lx %4s", &start, &end, permissions) != 3) continue;
-    if (target >= start && target < end) return permissions[1] == 'w';
-  }
-  return false;
+// Whether `address` lies in the part of `object` that the loader made
+// read-only after relocation (RELRO). The loader protects whole pages only:
+// from the segment's first page up to the page its end falls in, which stays
+// writable. Everything else of an import table is writable.
+bool InRelro(const link_map* object, const void* address) {
+  struct Search {
+    const link_map* object;
+    std::uintptr_t target;
+    bool found = false;
+    bool readOnly = false;
+  } search{object, reinterpret_cast<std::uintptr_t>(address)};
+  ::dl_iterate_phdr(
+      [](dl_phdr_info* info, std::size_t, void* data) {
+        auto* s = static_cast<Search*>(data);
+        if (info->dlpi_addr != s->object->l_addr) return 0;
+        const auto pageSize = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+        for (int i = 0; i < info->dlpi_phnum; ++i) {
+          const ElfW(Phdr)& header = info->dlpi_phdr[i];
+          if (header.p_type != PT_GNU_RELRO) continue;
+          const std::uintptr_t start = (info->dlpi_addr + header.p_vaddr) & ~(pageSize - 1);
+          const std::uintptr_t end =
+              (info->dlpi_addr + header.p_vaddr + header.p_memsz) & ~(pageSize - 1);
+          s->readOnly = s->target >= start && s->target < end;
+        }
+        s->found = true;
+        return 1;
+      },
+      &search);
+  return search.found && search.readOnly;
 }
 
 // Writes one import slot. A slot inside the read-only part made after
 // relocation (RELRO) is opened for the write and closed again.
-bool WriteSlot(void** slot, void* value) {
-  if (IsWritable(slot)) {
+bool WriteSlot(const link_map* object, void** slot, void* value) {
+  if (!InRelro(object, slot)) {
     __atomic_store_n(slot, value, __ATOMIC_RELEASE);
     return true;
   }
@@ -143,7 +155,7 @@ int RedirectImport(const link_map* object, const char* symbol, void* replacement
       const ElfW(Sym)& entry = symbols[ELF64_R_SYM(relocation.r_info)];
       if (std::strcmp(names + entry.st_name, symbol) != 0) continue;
       auto** slot = reinterpret_cast<void**>(object->l_addr + relocation.r_offset);
-      if (!WriteSlot(slot, replacement)) return -1;
+      if (!WriteSlot(object, slot, replacement)) return -1;
       ++slots;
     }
   }
