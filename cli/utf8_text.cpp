@@ -37,6 +37,15 @@ std::size_t DecodeOne(std::string_view text, std::size_t i, char32_t& out) {
   return length;
 }
 
+// Characters that would act on a terminal, or vanish or reorder the text,
+// if a message printed them: C1 controls (U+009B starts an escape sequence
+// on many terminals), line and paragraph separators, zero-width and
+// direction controls, the byte-order mark. Messages show only their code.
+bool ActsOnTerminal(char32_t c) {
+  return (c >= 0x7F && c <= 0x9F) || (c >= 0x200B && c <= 0x200F) || (c >= 0x2028 && c <= 0x202E) ||
+         (c >= 0x2060 && c <= 0x206F) || c == 0xFEFF || (c >= 0xFFF9 && c <= 0xFFFB);
+}
+
 }  // namespace
 
 std::optional<Utf8Problem> CheckUtf8(std::string_view text) {
@@ -60,6 +69,7 @@ std::optional<std::string> FirstCharacterWithoutGbk(std::string_view text) {
       if (values::Gbk(one).IsEmpty()) {
         char code[16];
         std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+        if (ActsOnTerminal(c)) return code;
         return "'" + std::string(one) + "' (" + code + ")";
       }
     }

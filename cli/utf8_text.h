@@ -18,8 +18,10 @@ struct Utf8Problem {
 // values past U+10FFFF, truncated sequences) or holds a NUL byte.
 std::optional<Utf8Problem> CheckUtf8(std::string_view text);
 
-// The first character (as "'X' (U+XXXX)") that GBK cannot encode; nullopt
-// when every character has a GBK form. `text` must be valid UTF-8.
+// The first character (as "'X' (U+XXXX)", or only "U+XXXX" for a control
+// or format character that a terminal would act on) that GBK cannot
+// encode; nullopt when every character has a GBK form. `text` must be valid
+// UTF-8.
 std::optional<std::string> FirstCharacterWithoutGbk(std::string_view text);
 
 }  // namespace charart::cli

@@ -53,5 +53,22 @@ TEST(Utf8Checks, FindInvalidBytesAndCharactersWithoutGbkForm) {
   EXPECT_EQ(FirstCharacterWithoutGbk("字😀"), "'😀' (U+1F600)");
 }
 
+TEST(Utf8Checks, NameControlAndFormatCharactersOnlyByTheirCode) {
+  // Printed raw into an error message, these would drive the terminal
+  // (U+009B is the one-byte CSI), break the line or hide and reorder text.
+  const struct {
+    const char* text;
+    const char* named;
+  } cases[] = {
+      {"字\u009B2J", "U+009B"}, {"字\u0085", "U+0085"}, {"字\u2028", "U+2028"},
+      {"\u202E字", "U+202E"},   {"\u200B", "U+200B"},   {"\uFEFF字", "U+FEFF"},
+      {"한", "'한' (U+D55C)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.named);
+    EXPECT_EQ(FirstCharacterWithoutGbk(c.text), c.named);
+  }
+}
+
 }  // namespace
 }  // namespace charart::cli
