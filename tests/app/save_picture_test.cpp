@@ -3,6 +3,8 @@
 // program directory is one the case chose and no two cases share a file.
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/prctl.h>
+#include <unistd.h>
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -104,6 +106,20 @@ TEST_F(SaveInChild, DISABLED_SaveOnce) {
   Click(kSavePictureButton);  // the sample text
 }
 
+// Permissions do not bind root: a child started as root saves as nobody,
+// still able to read its own /proc entry for the program directory.
+TEST_F(SaveInChild, DISABLED_SaveAsAnOrdinaryUser) {
+  if (::geteuid() == 0) {
+    ASSERT_EQ(::setgid(65534), 0);
+    ASSERT_EQ(::setuid(65534), 0);
+    ASSERT_EQ(::prctl(PR_SET_DUMPABLE, 1), 0);
+  }
+  SetInput("字符画");
+  Click(kSavePictureButton);
+  Click(kConvertButton);  // the window goes on working
+  EXPECT_FALSE(window_->ReadProperty(kOutputBox, forms::kPropertyContent).empty());
+}
+
 // ---- The cases as this program runs them. ----
 
 // A directory of its own under the build tree, holding `dirName` with this
@@ -165,6 +181,28 @@ TEST(SavePicture, TwoSavesInARowReplaceTheFile) {
 TEST(SavePicture, AnEmptyInputWritesNoFileAndKeepsTheOutput) {
   Sandbox sandbox("bin");
   EXPECT_TRUE(sandbox.Run("DISABLED_SaveWithEmptyInput"));
+}
+
+TEST(SavePicture, AReadOnlyProgramDirectoryKeepsItsEarlierPictureWhole) {
+  Sandbox sandbox("只读");
+  ASSERT_FALSE(sandbox.Program().empty());
+  const fs::path directory = sandbox.Program().parent_path();
+  WriteBytes(directory / kPictureName, "earlier picture");
+  fs::permissions(sandbox.Root(), fs::perms::owner_all | fs::perms::group_read |
+                                      fs::perms::group_exec | fs::perms::others_read |
+                                      fs::perms::others_exec);
+  fs::permissions(directory, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                 fs::perms::group_exec | fs::perms::others_read |
+                                 fs::perms::others_exec);
+
+  EXPECT_TRUE(sandbox.Run("DISABLED_SaveAsAnOrdinaryUser"));
+
+  const auto kept = FileBytes(directory / kPictureName);
+  EXPECT_EQ(std::string(kept.begin(), kept.end()), "earlier picture");
+  std::size_t entries = 0;
+  for ([[maybe_unused]] const auto& entry : fs::directory_iterator(directory)) ++entries;
+  EXPECT_EQ(entries, 2u) << "the program and the earlier picture, no half-written file";
+  fs::permissions(directory, fs::perms::owner_all);
 }
 
 TEST(SavePicture, GoesBesideTheProgramOrNowhereWhenItsDirectoryHasNoGbkForm) {

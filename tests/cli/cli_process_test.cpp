@@ -25,6 +25,13 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
+std::string Repeated(const std::string& text, std::size_t times) {
+  std::string out;
+  out.reserve(text.size() * times);
+  for (std::size_t i = 0; i < times; ++i) out += text;
+  return out;
+}
+
 TEST(CharartCli, PrintsTheArtOfItsWordsInUtf8WithLfEnds) {
   const auto result = RunProcess(CHARART_CLI_PATH, {"字符画"});
   ASSERT_EQ(result.exitCode, 0) << result.err;
@@ -80,13 +87,42 @@ TEST(CharartCli, ReportsEachErrorWithItsExitCode) {
       {{"--size", "2000", "字"}, "", 3, "canvas"},
       {{"--font", "NoSuchFamilyAnywhere", "字"}, "", 3, "no installed font family"},
       {{"--png", "/nonexistent-dir/x.png", "字"}, "", 3, "cannot write"},
+      // Bad input read from a file: refused line by line, never echoed raw.
+      {{}, std::string("字\0画\n", 8), 3, "line 1: a NUL byte at byte 3"},
+      {{}, Repeated("字", 2000) + "\n", 3, "24002 pixels wide, wider than the 2000-pixel canvas"},
+      {{}, Repeated("字", 10 * 1024 * 1024 / 3) + "\n", 3, "far more than the 2000-pixel canvas"},
+      {{}, "字\u009B2J\n", 3, "the character U+009B has no GBK form"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.message);
     const auto result = RunProcess(CHARART_CLI_PATH, c.arguments, c.input);
     EXPECT_EQ(result.exitCode, c.exitCode);
     EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+    EXPECT_EQ(result.err.find("\u009B"), std::string::npos) << "a C1 control reached the terminal";
     EXPECT_EQ(result.out, "");
+  }
+}
+
+// Control characters have a GBK form and are drawn as the face draws them
+// (a box for most); a CR inside a line starts a second line of the picture.
+// The art holds nothing but the two symbols whatever the text was.
+TEST(CharartCli, DrawsControlCharactersAndPrintsOnlyTheSymbols) {
+  const auto single =
+      Lines(RunProcess(CHARART_CLI_PATH, {"--hollow", ".", "--filled", "#", "字"}).out);
+  const std::string texts[] = {"字\t画",   "字\x01画", "\x1b[31m字", "字\x7f画",
+                               "字\x0c画", "\x07",     "字\r画"};
+  for (const auto& text : texts) {
+    SCOPED_TRACE(::testing::PrintToString(text));
+    const auto result = RunProcess(CHARART_CLI_PATH, {"--hollow", ".", "--filled", "#", text});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out.find_first_not_of(".#\n"), std::string::npos);
+    const auto lines = Lines(result.out);
+    ASSERT_FALSE(lines.empty());
+    for (const auto& line : lines) EXPECT_EQ(line.size(), lines[0].size());
+    if (text == "字\r画") {
+      EXPECT_GT(lines.size(), single.size() + 5) << "two lines stacked";
+    }
   }
 }
 
@@ -115,6 +151,21 @@ TEST(CharartCli, WritesAPngThatDecodesToThePrintedPicture) {
   ASSERT_EQ(batch.exitCode, 0) << batch.err;
   EXPECT_TRUE(std::filesystem::exists(dir / "art-1.png"));
   EXPECT_TRUE(std::filesystem::exists(dir / "art-2.png"));
+  std::filesystem::remove_all(dir);
+}
+
+TEST(CharartCli, WithoutTheSongFaceItExitsWithCodeFourAndNamesThePackage) {
+  // fontconfig told to know no fonts at all: a machine without the font
+  // package. The text would come out in some other face, so nothing prints.
+  const auto dir = std::filesystem::temp_directory_path() / "charart-cli-no-fonts";
+  std::filesystem::create_directories(dir);
+  const auto conf = (dir / "fonts.conf").string();
+  std::ofstream(conf) << "<?xml version=\"1.0\"?>\n<fontconfig><cachedir>"
+                      << (dir / "cache").string() << "</cachedir></fontconfig>\n";
+  const auto result = RunProcess(CHARART_CLI_PATH, {"字"}, "", {{"FONTCONFIG_FILE", conf}});
+  EXPECT_EQ(result.exitCode, 4);
+  EXPECT_NE(result.err.find("fonts-arphic-uming"), std::string::npos) << result.err;
+  EXPECT_EQ(result.out, "");
   std::filesystem::remove_all(dir);
 }
 
