@@ -401,7 +401,9 @@ bool FamilyInstalled(std::u16string_view family) {
   std::lock_guard lock(g_mutex);
   EnsureSetUp();
   // Another family is asked for: from here on the system's full
-  // configuration answers.
+  // configuration answers. (libgdiplus lists the installed fonts once, at
+  // its first font; charart-cli chooses the lean set-up only when the one
+  // family it asks for is a Song-style one, so the switch never comes after.)
   if (g_lean && !IsSongFamily(name)) {
     g_lean = false;
     g_setup = SetUpFull();
