@@ -60,6 +60,9 @@ void OnSavePictureClicked(forms::Window& window) {
   const forms::BusyScope busy;
   const values::ByteSet text = values::TextToWideGbk(input);
   const values::ByteSet png = engine::RenderTextPicture(text);
+  // No picture (the engine failed, or the text is wider than the canvas):
+  // an empty file must not replace an earlier picture.
+  if (png.IsEmpty()) return;
   if (const auto path = SavePicturePath(forms::ProgramDirectory())) {
     forms::WriteFile(path->View(), {png.Bytes()});
   }

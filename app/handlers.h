@@ -20,8 +20,8 @@ void OnWindowDestroying(forms::Window& window);
 // a BusyScope, so a close that arrives during its event pump waits for it.
 void OnConvertClicked(forms::Window& window);
 // Saves the rendered input text as 字符画.png in the program's directory,
-// replacing an earlier file; an empty input writes nothing. Failures are
-// silent.
+// replacing an earlier file; an empty input, or a render that gives no
+// picture, writes nothing. Failures are silent.
 void OnSavePictureClicked(forms::Window& window);
 // Where a save goes: `directory` (GBK, no trailing separator, "" for the
 // root) followed by "/字符画.png". None when the directory is unknown or has

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -106,6 +107,15 @@ TEST_F(SaveInChild, DISABLED_SaveOnce) {
   Click(kSavePictureButton);  // the sample text
 }
 
+// A text far wider than the canvas: the renderer gives no picture.
+TEST_F(SaveInChild, DISABLED_SaveATextTooWideForTheCanvas) {
+  std::string wide;
+  for (int i = 0; i < 300; ++i) wide += "字";
+  SetInput(wide.c_str());
+  ASSERT_TRUE(Rendered(wide.c_str()).empty());
+  Click(kSavePictureButton);
+}
+
 // Permissions do not bind root: a child started as root saves as nobody,
 // still able to read its own /proc entry for the program directory.
 TEST_F(SaveInChild, DISABLED_SaveAsAnOrdinaryUser) {
@@ -148,11 +158,12 @@ class Sandbox {
   const fs::path& Program() const { return program_; }
 
   // Runs one case of the child suite; true when it ran and passed.
-  ::testing::AssertionResult Run(const std::string& test) const {
+  ::testing::AssertionResult Run(const std::string& test,
+                                 const std::map<std::string, std::string>& environment = {}) const {
     if (program_.empty()) return ::testing::AssertionFailure() << "no program in " << root_;
     const auto result = testing::RunProcess(
         program_.string(),
-        {"--gtest_filter=SaveInChild." + test, "--gtest_also_run_disabled_tests"});
+        {"--gtest_filter=SaveInChild." + test, "--gtest_also_run_disabled_tests"}, "", environment);
     if (result.exitCode == 0 && result.out.find("[  PASSED  ] 1 test") != std::string::npos) {
       return ::testing::AssertionSuccess();
     }
@@ -203,6 +214,29 @@ TEST(SavePicture, AReadOnlyProgramDirectoryKeepsItsEarlierPictureWhole) {
   for ([[maybe_unused]] const auto& entry : fs::directory_iterator(directory)) ++entries;
   EXPECT_EQ(entries, 2u) << "the program and the earlier picture, no half-written file";
   fs::permissions(directory, fs::perms::owner_all);
+}
+
+// When the engine gives no picture (a text wider than the canvas, no
+// libgdiplus), the save writes nothing: an earlier picture is not replaced
+// by an empty file.
+TEST(SavePicture, NoPictureLeavesTheEarlierFileAlone) {
+  const struct {
+    const char* test;
+    std::map<std::string, std::string> environment;
+  } cases[] = {
+      {"DISABLED_SaveATextTooWideForTheCanvas", {}},
+      {"DISABLED_SaveOnce", {{"CHARART_GDIPLUS_LIBRARY", "/nonexistent/libgdiplus.so"}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.test);
+    Sandbox sandbox("bin");
+    ASSERT_FALSE(sandbox.Program().empty());
+    const fs::path picture = sandbox.Program().parent_path() / kPictureName;
+    WriteBytes(picture, "earlier picture");
+    EXPECT_TRUE(sandbox.Run(c.test, c.environment));
+    const auto kept = FileBytes(picture);
+    EXPECT_EQ(std::string(kept.begin(), kept.end()), "earlier picture");
+  }
 }
 
 TEST(SavePicture, GoesBesideTheProgramOrNowhereWhenItsDirectoryHasNoGbkForm) {
