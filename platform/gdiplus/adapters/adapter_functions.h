@@ -26,6 +26,11 @@ Status CreateBitmapFromStreamICM(IStream* stream, GpBitmap** bitmap);
 Status SaveImageToStream(GpImage* image, IStream* stream, const CLSID* clsidEncoder,
                          const EncoderParameters* params);
 
+// A picture libgdiplus loads with 0 pixels in width or height (an icon whose
+// directory says 256) is refused (loaded_picture.h).
+Status CreateBitmapFromFile(const WCHAR* fileName, GpBitmap** bitmap);
+Status CreateBitmapFromFileICM(const WCHAR* fileName, GpBitmap** bitmap);
+
 // Absent from libgdiplus: BI_RGB DIBs of 24 and 32 bits, copied into a new bitmap.
 Status CreateBitmapFromGdiDib(const BITMAPINFO* info, void* bits, GpBitmap** bitmap);
 

@@ -15,6 +15,10 @@ void* AdapterFor(FunctionId id) {
       return reinterpret_cast<void*>(&CreateBitmapFromStream);
     case FunctionId::GdipCreateBitmapFromStreamICM:
       return reinterpret_cast<void*>(&CreateBitmapFromStreamICM);
+    case FunctionId::GdipCreateBitmapFromFile:
+      return reinterpret_cast<void*>(&CreateBitmapFromFile);
+    case FunctionId::GdipCreateBitmapFromFileICM:
+      return reinterpret_cast<void*>(&CreateBitmapFromFileICM);
     case FunctionId::GdipSaveImageToStream:
       return reinterpret_cast<void*>(&SaveImageToStream);
     case FunctionId::GdipCreateBitmapFromGdiDib:

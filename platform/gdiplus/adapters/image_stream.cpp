@@ -11,6 +11,7 @@
 #include "platform/gdiplus/adapters/adapter_functions.h"
 #include "platform/gdiplus/adapters/adapters.h"
 #include "platform/gdiplus/adapters/image_codec_internal.h"
+#include "platform/gdiplus/adapters/loaded_picture.h"
 #include "platform/win32/com_stream.h"
 
 namespace charart::gdiplus::adapters {
@@ -166,7 +167,8 @@ Status Load(IStream* stream, GpBitmap** bitmap) {
   if (stream == nullptr || bitmap == nullptr) return Status::InvalidParameter;
   StreamBinding binding(stream);
   GpImage* image = nullptr;
-  const Status status = load(&GetHeader, &GetBytes, &PutBytes, &Seek, &Close, &Size, &image);
+  const Status status = RefuseEmptyPicture(
+      load(&GetHeader, &GetBytes, &PutBytes, &Seek, &Close, &Size, &image), &image);
   *bitmap = status == Status::Ok ? reinterpret_cast<GpBitmap*>(image) : nullptr;
   if (status == Status::Ok) AddExifProperties(image, Head(stream));
   return status;
