@@ -1,11 +1,12 @@
 // Pictures whose bytes libgdiplus misreads, found by fuzzing CreateFromStream
 // (tests/fuzz/fuzz_image_stream.cpp): the loaders refuse them instead of
-// handing out a picture without pixels.
+// handing out a picture without pixels or writing outside their buffers.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,23 @@ TEST_F(DamagedPicture, TheSameIconWithItsTrueSizeLoads) {
   EXPECT_EQ(picture.GetWidth(), 2);
   EXPECT_EQ(picture.GetHeight(), 2);
   EXPECT_EQ(picture.GetPixel(0, 1), 0xFFFF0000u) << "bottom-up rows, blue green red alpha";
+}
+
+// A 5 x 3 TIFF whose only strip lies past the end of the data. libtiff took
+// the stream's answer at the end (-1) as a count and cleared memory from one
+// byte before its strip buffer; scripts/test-sanitized catches a repeat.
+TEST_F(DamagedPicture, ATiffWhoseStripLiesPastTheEndIsRefused) {
+  std::ifstream in(std::string(CHARART_TEST_FIXTURES) + "/tiff_strip_past_end.tif",
+                   std::ios::binary);
+  const std::vector<std::uint8_t> tiff((std::istreambuf_iterator<char>(in)),
+                                       std::istreambuf_iterator<char>());
+  ASSERT_EQ(tiff.size(), 214u);
+  for (const bool useIcm : {false, true}) {
+    Bitmap picture;
+    EXPECT_FALSE(picture.CreateFromStream(Bytes(tiff), useIcm));
+    EXPECT_NE(LastStatus, 0);  // OutOfMemory, libgdiplus's answer for unreadable TIFF data
+    EXPECT_EQ(picture.GetHandle(), 0u);
+  }
 }
 
 TEST_F(DamagedPicture, FilesAreCheckedLikeBytes) {

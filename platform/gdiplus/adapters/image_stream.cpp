@@ -29,6 +29,8 @@ using SaveToDelegate = Status (*)(GpImage*, GetBytesDelegate, PutBytesDelegate, 
 struct BoundStream {
   IStream* stream = nullptr;
   std::uint64_t base = 0;
+  // What a read that got nothing answers (see Load).
+  INT nothingRead = -1;
 };
 
 thread_local BoundStream* t_bound = nullptr;
@@ -46,6 +48,7 @@ class StreamBinding {
     t_bound = &bound_;
   }
   ~StreamBinding() { t_bound = previous_; }
+  void AnswerZeroWhenNothingIsRead() { bound_.nothingRead = 0; }
   StreamBinding(const StreamBinding&) = delete;
   StreamBinding& operator=(const StreamBinding&) = delete;
 
@@ -69,28 +72,30 @@ std::int64_t StreamSize(IStream* stream) {
   return static_cast<std::int64_t>(stat.size);
 }
 
-// Reads up to `size` bytes; a null buffer skips them. -1 when nothing at all
-// could be read, so that every codec's read loop ends at the stream's end.
+// Reads up to `size` bytes; a null buffer skips them. When nothing at all
+// could be read: -1, so that every codec's read loop ends at the stream's
+// end, or 0 for the codecs that take the answer as a count (see Load).
 INT GetBytes(BYTE* buffer, INT size, BOOL peek) {
   if (t_bound == nullptr || size < 0) return -1;
   if (size == 0) return 0;
+  const INT nothing = t_bound->nothingRead;
   IStream* stream = t_bound->stream;
   std::uint64_t start = 0;
-  if (!Position(stream, start)) return -1;
+  if (!Position(stream, start)) return nothing;
   if (buffer == nullptr) {
-    if (peek) return -1;
+    if (peek) return nothing;
     const std::int64_t total = StreamSize(stream);
     const std::int64_t left = total < 0 ? 0 : total - static_cast<std::int64_t>(start);
     const std::int64_t skip = left < size ? (left < 0 ? 0 : left) : size;
-    if (skip == 0 || !SeekTo(stream, start + static_cast<std::uint64_t>(skip))) return -1;
+    if (skip == 0 || !SeekTo(stream, start + static_cast<std::uint64_t>(skip))) return nothing;
     return static_cast<INT>(skip);
   }
   std::uint32_t read = 0;
   const win32::HRESULT result =
       win32::VtblOf(stream)->Read(stream, buffer, static_cast<std::uint32_t>(size), &read);
   if (peek) SeekTo(stream, start);
-  if (result != win32::S_OK && result != win32::S_FALSE) return -1;
-  return read == 0 ? -1 : static_cast<INT>(read);
+  if (result != win32::S_OK && result != win32::S_FALSE) return nothing;
+  return read == 0 ? nothing : static_cast<INT>(read);
 }
 
 // The signature peek: the first bytes without consuming them; never negative.
@@ -161,11 +166,30 @@ std::vector<std::uint8_t> Head(IStream* stream) {
   return head;
 }
 
+// Whether the picture starts with a TIFF signature, "II*\0" (little-endian)
+// or "MM\0*" (big-endian); the stream's position is left where it was.
+bool StartsAsTiff(IStream* stream) {
+  std::uint64_t position = 0;
+  if (!Position(stream, position)) return false;
+  std::uint8_t head[4] = {};
+  std::uint32_t read = 0;
+  win32::VtblOf(stream)->Read(stream, head, sizeof head, &read);
+  SeekTo(stream, position);
+  return read == sizeof head &&
+         ((head[0] == 'I' && head[1] == 'I' && head[2] == 42 && head[3] == 0) ||
+          (head[0] == 'M' && head[1] == 'M' && head[2] == 0 && head[3] == 42));
+}
+
 Status Load(IStream* stream, GpBitmap** bitmap) {
   static const auto load = Raw<LoadFromDelegate>("GdipLoadImageFromDelegate_linux");
   if (load == nullptr) return Status::NotImplemented;
   if (stream == nullptr || bitmap == nullptr) return Status::InvalidParameter;
   StreamBinding binding(stream);
+  // libtiff adds what a read answers to the bytes it has, as read(2)'s
+  // count: a -1 at the stream's end made it clear memory from one byte
+  // before its strip buffer (a heap overflow, found by fuzzing with a strip
+  // placed past the end). TIFF reads get read(2)'s 0 there instead.
+  if (StartsAsTiff(stream)) binding.AnswerZeroWhenNothingIsRead();
   GpImage* image = nullptr;
   const Status status = RefuseEmptyPicture(
       load(&GetHeader, &GetBytes, &PutBytes, &Seek, &Close, &Size, &image), &image);
