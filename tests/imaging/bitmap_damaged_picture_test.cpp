@@ -64,20 +64,36 @@ TEST_F(DamagedPicture, TheSameIconWithItsTrueSizeLoads) {
   EXPECT_EQ(picture.GetPixel(0, 1), 0xFFFF0000u) << "bottom-up rows, blue green red alpha";
 }
 
-// A 5 x 3 TIFF whose only strip lies past the end of the data. libtiff took
-// the stream's answer at the end (-1) as a count and cleared memory from one
-// byte before its strip buffer; scripts/test-sanitized catches a repeat.
-TEST_F(DamagedPicture, ATiffWhoseStripLiesPastTheEndIsRefused) {
-  std::ifstream in(std::string(CHARART_TEST_FIXTURES) + "/tiff_strip_past_end.tif",
-                   std::ios::binary);
-  const std::vector<std::uint8_t> tiff((std::istreambuf_iterator<char>(in)),
-                                       std::istreambuf_iterator<char>());
-  ASSERT_EQ(tiff.size(), 214u);
-  for (const bool useIcm : {false, true}) {
-    Bitmap picture;
-    EXPECT_FALSE(picture.CreateFromStream(Bytes(tiff), useIcm));
-    EXPECT_NE(LastStatus, 0);  // OutOfMemory, libgdiplus's answer for unreadable TIFF data
-    EXPECT_EQ(picture.GetHandle(), 0u);
+std::vector<std::uint8_t> Fixture(const char* name) {
+  std::ifstream in(std::string(CHARART_TEST_FIXTURES) + "/" + name, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Two damaged 5 x 3 TIFF pictures. In the first the only strip lies past the
+// end of the data: libtiff took the stream's answer there (-1) as a count
+// and cleared memory from one byte before its strip buffer
+// (scripts/test-sanitized catches a repeat). From the second libgdiplus made
+// a bitmap with a frame dimension but no frame, and asking its width read
+// through a null pointer.
+TEST_F(DamagedPicture, DamagedTiffPicturesAreRefused) {
+  const struct {
+    const char* fixture;
+    std::size_t size;
+  } cases[] = {{"tiff_strip_past_end.tif", 214}, {"tiff_without_frame.tif", 203}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.fixture);
+    const auto tiff = Fixture(c.fixture);
+    ASSERT_EQ(tiff.size(), c.size);
+    for (const bool useIcm : {false, true}) {
+      Bitmap picture;
+      EXPECT_FALSE(picture.CreateFromStream(Bytes(tiff), useIcm));
+      EXPECT_NE(LastStatus, 0);
+      EXPECT_EQ(picture.GetHandle(), 0u);
+      Bitmap fromFile;
+      const std::string path = std::string(CHARART_TEST_FIXTURES) + "/" + c.fixture;
+      EXPECT_FALSE(fromFile.CreateFromFile(values::Text(path), useIcm));
+      EXPECT_EQ(fromFile.GetHandle(), 0u);
+    }
   }
 }
 
