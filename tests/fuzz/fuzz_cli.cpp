@@ -55,6 +55,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   char pattern[] = "/tmp/charart-fuzz-cli-XXXXXX";
   if (::mkdtemp(pattern) == nullptr) std::abort();
   g_pngDirectory = pattern;
+  std::atexit([] {
+    std::error_code ignored;
+    std::filesystem::remove_all(g_pngDirectory, ignored);
+  });
   return 0;
 }
 
