@@ -148,11 +148,11 @@ FontSetupResult SetUp(FcConfig* config, const std::vector<std::filesystem::path>
       HasFaceNamed(config, "AR PL UMing CN") || HasFaceNamed(config, "AR PL SungtiL GB");
   if (!r.aliasLoaded) {
     r.message =
-        "charart: the font alias file charart-fonts.conf was not found; "
+        "the font alias file charart-fonts.conf was not found; "
         "宋体 falls back to the system's default face";
   } else if (!r.songFaceInstalled) {
     r.message =
-        "charart: no Song-style face is installed (package fonts-arphic-uming); "
+        "no Song-style face is installed (package fonts-arphic-uming); "
         "宋体 falls back to the system's serif face";
   }
   return r;
