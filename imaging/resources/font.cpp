@@ -74,12 +74,7 @@ bool Font::CreateFromName(const values::Text& name, float emSize, std::optional<
     const FontCollection noCollection;
     family.CreateFromName(name, noCollection);
   }
-  const Status status =
-      Gdip().GdipCreateFont(As<GpFontFamily>(family.GetHandle()), emSize, style.value_or(0),
-                            unit.value_or(0), OutHandle<GpFont>(fontHandle));
-  SetHandle(fontHandle);
-  family.Delete();
-  return Record(status);
+  return CreateFromTemporaryFamily(family, emSize, style, unit);
 }
 
 bool Font::CreateFromNameW(const values::ByteSet& name, float emSize,
@@ -89,6 +84,12 @@ bool Font::CreateFromNameW(const values::ByteSet& name, float emSize,
     const FontCollection noCollection;
     family.CreateFromNameW(name, noCollection);
   }
+  return CreateFromTemporaryFamily(family, emSize, style, unit);
+}
+
+bool Font::CreateFromTemporaryFamily(FontFamily& family, float emSize,
+                                     std::optional<std::int32_t> style,
+                                     std::optional<std::int32_t> unit) {
   const Status status =
       Gdip().GdipCreateFont(As<GpFontFamily>(family.GetHandle()), emSize, style.value_or(0),
                             unit.value_or(0), OutHandle<GpFont>(fontHandle));

@@ -73,6 +73,13 @@ class Font : public GdiplusObject {
   [[nodiscard]] virtual float GetHeightGivenDPI(float dpi);
 
   Handle fontHandle = 0;
+
+ private:
+  // The rest of CreateFromName(W) once the temporary family exists: the font
+  // from it, then the family given back; the font's status is the result.
+  bool CreateFromTemporaryFamily(FontFamily& family, float emSize,
+                                 std::optional<std::int32_t> style,
+                                 std::optional<std::int32_t> unit);
 };
 
 }  // namespace charart::imaging

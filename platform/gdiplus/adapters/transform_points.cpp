@@ -1,4 +1,5 @@
 #include <cmath>
+#include <type_traits>
 
 #include "platform/gdiplus/adapters/adapter_functions.h"
 #include "platform/gdiplus/adapters/adapters.h"
@@ -88,8 +89,12 @@ bool ValidSpace(INT space) {
 
 }  // namespace
 
-Status TransformPoints(GpGraphics* graphics, INT destSpace, INT srcSpace, GpPointF* points,
-                       INT count) {
+namespace {
+
+// Converts `count` points in place; integer points are rounded to nearest.
+template <typename PointT>
+Status TransformPointsOf(GpGraphics* graphics, INT destSpace, INT srcSpace, PointT* points,
+                         INT count) {
   if (graphics == nullptr || points == nullptr || count <= 0) return Status::InvalidParameter;
   if (!ValidSpace(destSpace) || !ValidSpace(srcSpace)) return Status::InvalidParameter;
   Affine map;
@@ -98,26 +103,29 @@ Status TransformPoints(GpGraphics* graphics, INT destSpace, INT srcSpace, GpPoin
   for (INT i = 0; i < count; ++i) {
     const double x = points[i].X;
     const double y = points[i].Y;
-    points[i].X = static_cast<REAL>(map.a * x + map.c * y + map.e);
-    points[i].Y = static_cast<REAL>(map.b * x + map.d * y + map.f);
+    const double mappedX = map.a * x + map.c * y + map.e;
+    const double mappedY = map.b * x + map.d * y + map.f;
+    if constexpr (std::is_same_v<PointT, GpPoint>) {
+      points[i].X = static_cast<INT>(std::floor(mappedX + 0.5));
+      points[i].Y = static_cast<INT>(std::floor(mappedY + 0.5));
+    } else {
+      points[i].X = static_cast<REAL>(mappedX);
+      points[i].Y = static_cast<REAL>(mappedY);
+    }
   }
   return Status::Ok;
 }
 
+}  // namespace
+
+Status TransformPoints(GpGraphics* graphics, INT destSpace, INT srcSpace, GpPointF* points,
+                       INT count) {
+  return TransformPointsOf(graphics, destSpace, srcSpace, points, count);
+}
+
 Status TransformPointsI(GpGraphics* graphics, INT destSpace, INT srcSpace, GpPoint* points,
                         INT count) {
-  if (graphics == nullptr || points == nullptr || count <= 0) return Status::InvalidParameter;
-  if (!ValidSpace(destSpace) || !ValidSpace(srcSpace)) return Status::InvalidParameter;
-  Affine map;
-  const Status status = SpaceMap(graphics, destSpace, srcSpace, map);
-  if (status != Status::Ok || destSpace == srcSpace) return status;
-  for (INT i = 0; i < count; ++i) {
-    const double x = points[i].X;
-    const double y = points[i].Y;
-    points[i].X = static_cast<INT>(std::floor(map.a * x + map.c * y + map.e + 0.5));
-    points[i].Y = static_cast<INT>(std::floor(map.b * x + map.d * y + map.f + 0.5));
-  }
-  return Status::Ok;
+  return TransformPointsOf(graphics, destSpace, srcSpace, points, count);
 }
 
 }  // namespace charart::gdiplus::adapters
