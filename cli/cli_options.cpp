@@ -153,6 +153,7 @@ Input and output are UTF-8; texts and symbols must have a GBK form.
 
 Exit status:
   0  success (an empty text prints nothing)
+  1  the output could not be written, or the engine failed on a text
   2  bad usage
   3  bad input: invalid UTF-8, a character without GBK form, a text wider or
      taller than the 2000 x 1000 canvas, an unknown font, an unwritable --png

@@ -1,5 +1,7 @@
 #include "cli/cli_runner.h"
 
+#include <cerrno>
+#include <cstring>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -126,8 +128,12 @@ class Converter {
     out_ << utf8Art;
     out_.flush();
     printed_ = true;
+    if (!out_) outputError_ = errno;  // before later calls can change it
     return kExitOk;
   }
+
+  // The error number of the failed write, 0 when it gave none.
+  int OutputError() const { return outputError_; }
 
  private:
   static std::string Where(int number) {
@@ -150,18 +156,24 @@ class Converter {
   values::ByteSet filled_;
   std::optional<values::Text> font_;
   bool printed_ = false;
+  int outputError_ = 0;
 };
+
+// A full disk or a closed pipe must not pass for success: the art is lost.
+int OutputFailure(int error, std::ostream& err) {
+  err << "charart-cli: cannot write the output";
+  if (error != 0) err << ": " << std::strerror(error);
+  err << "\n";
+  return kExitFailure;
+}
 
 }  // namespace
 
 int RunCli(const CliOptions& options, std::istream& in, std::ostream& out, std::ostream& err) {
-  if (options.help) {
-    out << HelpText();
-    return kExitOk;
-  }
-  if (options.version) {
-    out << VersionText();
-    return kExitOk;
+  if (options.help || options.version) {
+    out << (options.help ? HelpText() : VersionText());
+    out.flush();
+    return out ? kExitOk : OutputFailure(errno, err);
   }
   Converter converter(options, out, err);
   if (!converter.Prepare()) return kExitBadInput;
@@ -180,7 +192,10 @@ int RunCli(const CliOptions& options, std::istream& in, std::ostream& out, std::
     return kExitBadInput;
   }
 
-  if (!options.words.empty()) return converter.Convert(wordsText, 0, false);
+  if (!options.words.empty()) {
+    const int status = converter.Convert(wordsText, 0, false);
+    return out ? status : OutputFailure(converter.OutputError(), err);
+  }
   int status = kExitOk;
   std::string line;
   int number = 0;
@@ -188,6 +203,7 @@ int RunCli(const CliOptions& options, std::istream& in, std::ostream& out, std::
     ++number;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     const int result = converter.Convert(line, number, true);
+    if (!out) return OutputFailure(converter.OutputError(), err);  // no use going on
     if (result != kExitOk && status == kExitOk) status = result;
   }
   return status;

@@ -10,7 +10,7 @@ namespace charart::cli {
 
 enum ExitCode : int {
   kExitOk = 0,
-  kExitFailure = 1,  // an unexpected engine failure after a good start
+  kExitFailure = 1,  // unwritable output, or an engine failure after a good start
   kExitUsage = 2,
   kExitBadInput = 3,
   kExitNoEngine = 4,

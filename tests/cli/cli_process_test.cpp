@@ -103,6 +103,23 @@ TEST(CharartCli, ReportsEachErrorWithItsExitCode) {
   }
 }
 
+// A full disk must not pass for success: the art would be lost without a
+// word. Standard output is /dev/full for the words, a batch (which stops at
+// the first failed line) and the help.
+TEST(CharartCli, AnUnwritableOutputIsExitCodeOne) {
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"字符画"}, ""}, {{}, "字\n符\n画\n"}, {{"--help"}, ""}};
+  for (const auto& [arguments, input] : cases) {
+    SCOPED_TRACE(input.empty() ? arguments[0] : "batch");
+    std::vector<std::string> shell = {"-c", "exec \"$0\" \"$@\" > /dev/full", CHARART_CLI_PATH};
+    shell.insert(shell.end(), arguments.begin(), arguments.end());
+    const auto result = RunProcess("/bin/sh", shell, input);
+    EXPECT_EQ(result.exitCode, 1);
+    const std::string message = "charart-cli: cannot write the output: No space left on device\n";
+    EXPECT_EQ(result.err, message);
+  }
+}
+
 // Control characters have a GBK form and are drawn as the face draws them
 // (a box for most); a CR inside a line starts a second line of the picture.
 // The art holds nothing but the two symbols whatever the text was.
