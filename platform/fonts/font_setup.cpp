@@ -9,11 +9,13 @@
 #include <fstream>
 #include <future>
 #include <iterator>
+#include <memory>
 #include <mutex>
 #include <optional>
-#include <thread>
 #include <unordered_map>
 #include <vector>
+
+#include "platform/threads/helper_thread.h"
 
 namespace charart::fonts {
 namespace {
@@ -379,13 +381,13 @@ bool UseLeanFontSetup(std::u16string_view family, std::u16string_view text) {
 
 void UseLeanFontSetupInBackground(std::u16string family, std::u16string text) {
   WaitForPendingSetUp();
-  std::packaged_task<bool()> task(
+  auto task = std::make_shared<std::packaged_task<bool()>>(
       [family = std::move(family), text = std::move(text)] { return SetUpLean(family, text); });
   {
     std::lock_guard lock(g_pendingMutex);
-    g_pending = task.get_future().share();
+    g_pending = task->get_future().share();
   }
-  std::thread(std::move(task)).detach();
+  threads::StartHelperThread([task] { (*task)(); });
 }
 
 const FontSetupResult& EnsureFontAliases() {
