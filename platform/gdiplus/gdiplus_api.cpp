@@ -19,7 +19,7 @@ constexpr const char* kFunctionNames[] = {
 };
 static_assert(sizeof(kFunctionNames) / sizeof(kFunctionNames[0]) == kFunctionCount);
 
-// libgdiplus brings 52 libraries, and most of them bind every import at load
+// libgdiplus brings 50 libraries, and 28 of them bind every import at load
 // time: about 6 000 symbol look-ups, each walking the search scope object by
 // object. By default that scope starts with the program and the libraries it
 // was started with (none of which define what glib, pango or cairo import),
