@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <set>
 
+#include "platform/gdiplus/adapters/tiff_field_types.h"
+
 namespace charart::gdiplus::adapters {
 namespace {
 
@@ -170,34 +172,11 @@ class Tiff {
   }
 
  private:
-  static std::uint32_t TypeSize(std::uint16_t type) {
-    switch (type) {
-      case 1:
-      case 2:
-      case 6:
-      case 7:
-        return 1;
-      case 3:
-      case 8:
-        return 2;
-      case 4:
-      case 9:
-      case 11:
-      case 13:
-        return 4;
-      case 5:
-      case 10:
-      case 12:
-        return 8;
-      default:
-        return 0;
-    }
-  }
   static bool IsOffsetTag(std::uint16_t tag) {
     return tag == 273 || tag == 288 || tag == 324 || tag == 513;  // strips, free, tiles, JPEG
   }
   static bool IsDirectoryTag(std::uint16_t tag, std::uint16_t type) {
-    return type == 13 || tag == 330 || tag == 34665 || tag == 34853 || tag == 40965;
+    return type == kTiffIfdType || tag == 330 || tag == 34665 || tag == 34853 || tag == 40965;
   }
 
   // Relocates one directory; answers the file-local offset of the next one.
@@ -211,7 +190,7 @@ class Tiff {
       const std::uint16_t tag = U16(entry);
       const std::uint16_t type = U16(entry + 2);
       const std::uint32_t n = U32(entry + 4);
-      const std::uint32_t size = TypeSize(type);
+      const std::uint32_t size = TiffFieldTypeSize(type);
       if (size == 0) return std::nullopt;
       const std::uint64_t total = std::uint64_t{size} * n;
       std::size_t values = entry + 8;

@@ -11,6 +11,7 @@
 
 #include "platform/gdiplus/adapters/adapters.h"
 #include "platform/gdiplus/adapters/image_codec_internal.h"
+#include "platform/gdiplus/adapters/tiff_field_types.h"
 
 namespace charart::gdiplus::adapters {
 namespace {
@@ -35,28 +36,6 @@ class Fields {
   }
 
  private:
-  static std::uint32_t TypeSize(std::uint16_t type) {
-    switch (type) {
-      case 1:
-      case 2:
-      case 6:
-      case 7:
-        return 1;
-      case 3:
-      case 8:
-        return 2;
-      case 4:
-      case 9:
-      case 11:
-        return 4;
-      case 5:
-      case 10:
-      case 12:
-        return 8;
-      default:
-        return 0;
-    }
-  }
   // Bytes per number to put in little-endian order (rationals are two).
   static std::uint32_t SwapUnit(std::uint16_t type) {
     switch (type) {
@@ -98,7 +77,9 @@ class Fields {
         Directory(U32(entry + 8), items, values);
         continue;
       }
-      const std::uint64_t length = std::uint64_t{TypeSize(type)} * n;
+      // A directory offset of a directory not followed is no property.
+      if (type == kTiffIfdType) continue;
+      const std::uint64_t length = std::uint64_t{TiffFieldTypeSize(type)} * n;
       if (length == 0 || length > 0xFFFF) continue;
       const std::uint64_t from = length > 4 ? U32(entry + 8) : entry + 8;
       if (from + length > size_) continue;
