@@ -212,15 +212,6 @@ TEST(BitmapForwardingEncoders, AFormatWithoutEncoderMakesNoSaveCallAndKeepsTheSt
   bitmap.SetHandle(0);
 }
 
-TEST(BitmapForwardingLifecycle, DisposeOnAnEmptyBitmapMakesNoCallAndKeepsTheStatus) {
-  RecordingFake fake;
-  Bitmap bitmap;
-  LastStatus = 13;
-  EXPECT_FALSE(bitmap.Dispose());
-  EXPECT_EQ(LastStatus, 13);
-  EXPECT_TRUE(fake.Calls().empty());
-}
-
 TEST(BitmapForwardingLifecycle, ACloneIntoItselfDisposesTheReplacedImageAfterward) {
   RecordingFake fake;
   fake.WriteHandle(FunctionId::GdipCloneImage, 1, 0x6000);

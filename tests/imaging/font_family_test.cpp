@@ -221,12 +221,10 @@ TEST(FontCollectionForwarding, ListReplacesTheArrayEvenWhenGdiplusFails) {
   }
 }
 
-TEST(FontFamilyForwarding, EmptyDeleteAndDestroyMakeNoCall) {
+TEST(FontFamilyForwarding, DestroyingLeavesTheNativeFamilyAndCollectionAlone) {
   RecordingFake fake;
   LastStatus = 5;
   {
-    FontFamily empty;
-    EXPECT_FALSE(empty.Delete());
     FontFamily holding;
     holding.SetHandle(0xFA);  // destroying leaves the native family alone
     FontCollection collection;

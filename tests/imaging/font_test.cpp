@@ -354,17 +354,6 @@ TEST(FontForwarding, AbsentLogFontOrHfontFallsBackToTheDevice) {
   }
 }
 
-TEST(FontForwarding, DeleteOnAnEmptyFontMakesNoCallAndKeepsLastStatus) {
-  RecordingFake fake;
-  LastStatus = 7;
-  {
-    Font font;
-    EXPECT_FALSE(font.Delete());
-  }
-  EXPECT_TRUE(fake.Calls().empty());
-  EXPECT_EQ(LastStatus, 7);
-}
-
 TEST(FontForwarding, FailedCloneHandsTheTargetZero) {
   RecordingFake fake;
   fake.SetStatus(FunctionId::GdipCloneFont, Status::OutOfMemory);

@@ -471,16 +471,5 @@ TEST(PenForwarding, ArraysCrossWithTheirCount) {
   pen.SetHandle(0);
 }
 
-TEST(PenForwarding, DeleteOnAnEmptyPenMakesNoCall) {
-  RecordingFake fake;
-  LastStatus = 8;
-  {
-    Pen pen;
-    EXPECT_FALSE(pen.Delete());
-  }
-  EXPECT_TRUE(fake.Calls().empty());
-  EXPECT_EQ(LastStatus, 8);
-}
-
 }  // namespace
 }  // namespace charart::imaging

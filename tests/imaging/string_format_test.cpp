@@ -267,16 +267,5 @@ TEST(StringFormatForwarding, TabStopsReplaceTheArrayWithTheReportedCount) {
   format.SetHandle(0);
 }
 
-TEST(StringFormatForwarding, DeleteOnAnEmptyFormatMakesNoCall) {
-  RecordingFake fake;
-  LastStatus = 3;
-  {
-    StringFormat format;
-    EXPECT_FALSE(format.Delete());
-  }
-  EXPECT_TRUE(fake.Calls().empty());
-  EXPECT_EQ(LastStatus, 3);
-}
-
 }  // namespace
 }  // namespace charart::imaging
