@@ -3,13 +3,15 @@
 //
 // Allocate knows the size it was asked for and reports exactly that count
 // ("分配 <bytes> 字节内存失败!") when it cannot be met. Memory taken with
-// C++ `new` (the value types' strings and vectors) reaches the same report
-// through the new-handler that InstallOutOfMemoryHandler installs; a
-// new-handler is not told the size, so that report says 0 bytes. Either way
-// the program ends with the run time's fatal error instead of an uncaught
-// std::bad_alloc.
+// C++ `new` (the value types' strings and vectors) reaches the same report,
+// with the size the `new` asked for, through the new-handler that
+// InstallOutOfMemoryHandler installs (the program's operator new notes the
+// size first; sanitizer builds keep the sanitizer's and report 0). Either
+// way the program ends with the run time's fatal error instead of an
+// uncaught std::bad_alloc.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace charart::forms {
@@ -21,6 +23,10 @@ namespace charart::forms {
 
 // Releases a block from Allocate; null is ignored.
 void Release(void* block);
+
+// Notes the size of a `new` that cannot be met, for the report; called by
+// the program's operator new just before the new-handler.
+void NoteFailedNew(std::size_t bytes);
 
 // Makes a failed `new` end the program through OutOfMemory. The front ends
 // call it first thing in main; calling it again changes nothing.

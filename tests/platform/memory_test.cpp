@@ -53,7 +53,7 @@ TEST(AllocateDeathTest, AFailedNewEndsTheProgramThroughTheRunTime) {
         block = new char[size];
         std::_Exit(block != nullptr ? 0 : 2);
       },
-      ::testing::ExitedWithCode(1), "分配 0 字节内存失败!");
+      ::testing::ExitedWithCode(1), "分配 1152921504606846976 字节内存失败!");
 }
 
 }  // namespace
