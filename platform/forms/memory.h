@@ -5,10 +5,10 @@
 // ("分配 <bytes> 字节内存失败!") when it cannot be met. Memory taken with
 // C++ `new` (the value types' strings and vectors) reaches the same report,
 // with the size the `new` asked for, through the new-handler that
-// InstallOutOfMemoryHandler installs (the program's operator new notes the
-// size first; sanitizer builds keep the sanitizer's and report 0). Either
-// way the program ends with the run time's fatal error instead of an
-// uncaught std::bad_alloc.
+// InstallOutOfMemoryHandler installs (the programs' operator new,
+// platform/program/operator_new.cpp, notes the size first; a program without
+// it, or a sanitizer build, reports 0). Either way the program ends with the
+// run time's fatal error instead of an uncaught std::bad_alloc.
 #pragma once
 
 #include <cstddef>
