@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -160,6 +161,75 @@ TEST_F(BitmapOnEngine, LockBitsReadsAndWritesThePixels) {
   ASSERT_TRUE(bitmap.UnlockBits(data));
   EXPECT_EQ(bitmap.GetPixel(3, 2), 0xFF00000Bu);
   EXPECT_EQ(bitmap.GetPixel(1, 0), 0xFF000001u);
+}
+
+// A buffer of the caller's own is filled and read at the caller's stride:
+// wider than a row, bottom-up (negative), or refused when narrower than a
+// row. Guard words around the buffer must survive.
+TEST_F(BitmapOnEngine, LockBitsIntoTheCallersBufferKeepsTheCallersStride) {
+  constexpr std::int32_t kUserBuffer = 4;
+  constexpr std::uint32_t kGuard = 0xDEADBEEFu;
+  struct Case {
+    std::int32_t stride;  // bytes; a row of 4 ARGB pixels is 16
+    bool accepted;
+  };
+  for (const Case c : {Case{32, true}, Case{-16, true}, Case{16, true}, Case{8, false}}) {
+    SCOPED_TRACE(c.stride);
+    Bitmap bitmap;
+    ASSERT_TRUE(PaintKnown(bitmap));  // 4 x 3
+    const std::int32_t reach = c.stride < 0 ? -c.stride : c.stride;
+    const std::size_t words = static_cast<std::size_t>(reach) / 4 * 3;
+    std::vector<std::uint32_t> buffer(words + 16, kGuard);  // 8 guard words each side
+    std::uint32_t* first = buffer.data() + 8;
+    BitmapData data;
+    data.stride = c.stride;
+    data.scan0 = c.stride < 0 ? first + (words - static_cast<std::size_t>(reach) / 4) : first;
+    const bool locked = bitmap.LockBits(MakeRect(0, 0, 4, 3), kLockRead | kLockWrite | kUserBuffer,
+                                        kPixelFormat32bppArgb, data);
+    for (std::size_t i = 0; i < 8; ++i) {
+      EXPECT_EQ(buffer[i], kGuard) << "before the buffer, word " << i;
+      EXPECT_EQ(buffer[8 + words + i], kGuard) << "after the buffer, word " << i;
+    }
+    if (!c.accepted) {
+      EXPECT_FALSE(locked);
+      EXPECT_EQ(LastStatus, static_cast<int>(Status::InvalidParameter));
+      EXPECT_EQ(std::count(buffer.begin(), buffer.end(), kGuard),
+                static_cast<std::ptrdiff_t>(buffer.size()));
+      continue;
+    }
+    ASSERT_TRUE(locked);
+    EXPECT_EQ(data.stride, c.stride);
+    auto row = [&](std::int32_t y) {
+      return reinterpret_cast<ArgbColor*>(static_cast<std::uint8_t*>(data.scan0) +
+                                          std::ptrdiff_t{c.stride} * y);
+    };
+    for (std::int32_t y = 0; y < 3; ++y) {
+      for (std::int32_t x = 0; x < 4; ++x) {
+        EXPECT_EQ(row(y)[x], KnownColours()[y * 4 + x]) << x << "," << y;
+        row(y)[x] = 0xFF000000u | static_cast<ArgbColor>(y * 4 + x);
+      }
+    }
+    ASSERT_TRUE(bitmap.UnlockBits(data));
+    EXPECT_EQ(bitmap.GetPixel(3, 2), 0xFF00000Bu);
+    EXPECT_EQ(bitmap.GetPixel(1, 1), 0xFF000005u);
+  }
+}
+
+// A write-only lock of the caller's buffer leaves the pixels the caller put
+// there, and the unlock writes them into the bitmap.
+TEST_F(BitmapOnEngine, AWriteOnlyLockOfTheCallersBufferWritesItsPixels) {
+  Bitmap bitmap;
+  ASSERT_TRUE(PaintKnown(bitmap));
+  std::vector<ArgbColor> mine(4 * 3);
+  for (std::size_t i = 0; i < mine.size(); ++i) mine[i] = 0xFF000100u + static_cast<ArgbColor>(i);
+  BitmapData data;
+  data.stride = 16;
+  data.scan0 = mine.data();
+  ASSERT_TRUE(bitmap.LockBits(MakeRect(0, 0, 4, 3), kLockWrite | 4, kPixelFormat32bppArgb, data));
+  EXPECT_EQ(mine[5], 0xFF000105u);
+  ASSERT_TRUE(bitmap.UnlockBits(data));
+  EXPECT_EQ(bitmap.GetPixel(1, 1), 0xFF000105u);
+  EXPECT_EQ(bitmap.GetPixel(3, 2), 0xFF00010Bu);
 }
 
 TEST_F(BitmapOnEngine, RotateFlipTurnsThePicture) {
