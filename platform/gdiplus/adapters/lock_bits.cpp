@@ -14,6 +14,7 @@
 // the rows to the caller's buffer at the caller's stride (and back before
 // unlocking, when the lock was for writing). A stride narrower than a row, or
 // no buffer, is InvalidParameter, as in GDI+.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -42,6 +43,7 @@ struct CallersBuffer {
   bool write = false;
   std::uint8_t* engines = nullptr;  // malloc'd, at the engine's stride
   INT enginesStride = 0;
+  INT room = 0;  // the widest stride the buffer holds
 
   ~CallersBuffer() { std::free(engines); }
   std::uint8_t* CallersRow(UINT y) const { return scan0 + std::ptrdiff_t{stride} * y; }
@@ -84,12 +86,15 @@ Status PrepareCallersBuffer(GpBitmap* bitmap, const GpRect* rect, UINT flags, Pi
   if (data.Scan0 == nullptr || bits == 0 || rowBytes == 0 || reach < rowBytes) {
     return Status::InvalidParameter;
   }
+  // libgdiplus 6.1 fills rows at this stride for every format it locks (24
+  // and 32 bits); the buffer has room for rows of 64-bit pixels all the same,
+  // and the stride it reports is checked against that room.
   const std::uint64_t enginesStride = (rowBytes + 3) & ~std::uint64_t{3};
-  if (enginesStride > 0x7FFFFFFF || enginesStride * rows > (std::uint64_t{1} << 40)) {
-    return Status::OutOfMemory;
-  }
+  const std::uint64_t room =
+      std::max(enginesStride, (std::uint64_t{columns} * 8 + 3) & ~std::uint64_t{3});
+  if (room > 0x7FFFFFFF || room * rows > (std::uint64_t{1} << 40)) return Status::OutOfMemory;
   auto callers = std::make_unique<CallersBuffer>();
-  callers->engines = static_cast<std::uint8_t*>(std::malloc(enginesStride * rows));
+  callers->engines = static_cast<std::uint8_t*>(std::malloc(room * rows));
   if (callers->engines == nullptr) return Status::OutOfMemory;
   callers->scan0 = static_cast<std::uint8_t*>(data.Scan0);
   callers->stride = data.Stride;
@@ -98,6 +103,7 @@ Status PrepareCallersBuffer(GpBitmap* bitmap, const GpRect* rect, UINT flags, Pi
   callers->read = (flags & kLockRead) != 0;
   callers->write = (flags & kLockWrite) != 0;
   callers->enginesStride = static_cast<INT>(enginesStride);
+  callers->room = static_cast<INT>(room);
   // A lock for reading fills the caller's rows now; a lock for writing
   // takes them at the unlock (a write-only lock leaves the caller's buffer
   // as the caller filled it).
@@ -129,6 +135,15 @@ Status BitmapLockBits(GpBitmap* bitmap, const GpRect* rect, UINT flags, PixelFor
   const Status status = raw(bitmap, rect, flags, format, &lock->Public());
   if (status != Status::Ok) return status;
   const BitmapData& locked = lock->Public();
+  if (CallersBuffer* callers = lock->callers.get()) {
+    if (locked.Stride <= 0 || locked.Stride > callers->room) {  // not a layout we know
+      static const auto unlock =
+          Raw<decltype(FunctionTable::GdipBitmapUnlockBits)>("GdipBitmapUnlockBits");
+      if (unlock != nullptr) unlock(bitmap, &lock->Public());
+      return Status::NotImplemented;
+    }
+    callers->enginesStride = locked.Stride;
+  }
   data->Width = locked.Width;
   data->Height = locked.Height;
   data->PixelFormat = locked.PixelFormat;
