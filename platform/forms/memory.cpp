@@ -9,7 +9,8 @@ namespace charart::forms {
 namespace {
 
 // What the failing `new` of this thread asked for: a new-handler is not told,
-// so the program's own operator new (below) notes it first.
+// so the programs' own operator new (platform/program/operator_new.cpp)
+// notes it first.
 thread_local std::size_t g_failedNewSize = 0;
 
 [[noreturn]] void OnNewFailed() {
